@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$(nproc)" >/dev/null
 
-exec build/src/cli/paxamon-run --trace examples/multiply.pax
+exec build/src/cli/paxamon-run --trace examples/multiplikation.pax

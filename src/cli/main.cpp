@@ -32,7 +32,9 @@ constexpr int kExitRunError = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitStepLimit = 3;
 
-void put(std::FILE* f, std::string_view text) { std::fwrite(text.data(), 1, text.size(), f); }
+void put(std::FILE* f, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), f);
+}
 
 // The window stand-in: keeps every display text and prints the trace.
 class PrintingView final : public RunView {

@@ -25,7 +25,9 @@ class Decimal {
   std::size_t length_;
 };
 
-std::string cellNumber(std::int32_t address) { return std::string(Decimal(address).view()); }
+std::string cellNumber(std::int32_t address) {
+  return std::string(Decimal(address).view());
+}
 
 std::int32_t wrapAdd(std::int32_t a, std::int32_t b) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
@@ -41,10 +43,14 @@ std::int32_t wrapMul(std::int32_t a, std::int32_t b) {
 
 // Quotient truncated toward zero; the one quotient that does not fit,
 // -2147483648 / -1, wraps to -2147483648. The divisor is never 0 here.
-std::int32_t wrapDiv(std::int32_t a, std::int32_t b) { return b == -1 ? wrapSub(0, a) : a / b; }
+std::int32_t wrapDiv(std::int32_t a, std::int32_t b) {
+  return b == -1 ? wrapSub(0, a) : a / b;
+}
 
 // Remainder with the sign of the dividend; anything modulo -1 is 0.
-std::int32_t wrapMod(std::int32_t a, std::int32_t b) { return b == -1 ? 0 : a % b; }
+std::int32_t wrapMod(std::int32_t a, std::int32_t b) {
+  return b == -1 ? 0 : a % b;
+}
 
 enum class Op { LDA, STA, ADD, SUB, MUL, DIV, MOD, JMP, JAN, JAZ, JXP, NUL, INC, STX, LDX, END };
 

@@ -6,7 +6,9 @@ namespace paxamon {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int hexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -52,11 +54,14 @@ std::string upperCell(std::string_view text) {
   return upper;
 }
 
-std::string_view mnemonicOf(std::string_view upperText) { return upperText.substr(0, 3); }
+std::string_view mnemonicOf(std::string_view upperText) {
+  return upperText.substr(0, 3);
+}
 
 std::optional<std::int32_t> parseNumber(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
+  while (i < text.size() && text[i] == ' ')
+    ++i;
   text.remove_prefix(i);
   if (text.empty()) return std::nullopt;
   if (text.front() == '$') return parseHex(text.substr(1));
@@ -97,7 +102,9 @@ std::string operandView(const CellTexts& memory, std::optional<CellAddress> cell
   return {};
 }
 
-CellText cutToCell(std::string_view text) { return CellText(text.substr(0, kCellCapacity)); }
+CellText cutToCell(std::string_view text) {
+  return CellText(text.substr(0, kCellCapacity));
+}
 
 void resetForRun(MachineState& state, const CellTexts& gridTexts) {
   for (int i = 0; i < kCellCount; ++i) {

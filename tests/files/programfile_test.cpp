@@ -1,1 +1,161 @@
+#include "files/programfile.h"
+
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
+
+namespace paxamon {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProgramFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ =
+        fs::temp_directory_path() / ("paxamon-files-" + std::to_string(::getpid()) + "-" +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path path(const std::string& name) const { return dir_ / name; }
+
+  static void write(const fs::path& p, std::string_view bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+  }
+  static std::string read(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  std::vector<std::string> entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir_))
+      names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path dir_;
+};
+
+TEST(ProgramFormat, LineEndsAndEndOfContent) {
+  // CR LF and CR alone end lines; an LF not after a CR is an ordinary byte.
+  CellTexts t = parseProgram("LDA5\r\nADD6\rEND\r\n\nX");
+  EXPECT_EQ(t[0], "LDA5");
+  EXPECT_EQ(t[1], "ADD6");
+  EXPECT_EQ(t[2], "END");
+  EXPECT_EQ(t[3], "\nX");
+  EXPECT_EQ(t[4], "");
+
+  t = parseProgram("a\nb\nc\n");
+  EXPECT_EQ(t[0], "a\nb\nc\n");
+  EXPECT_EQ(t[1], "");
+
+  // Ctrl+Z in line 5 ends the content there.
+  t = parseProgram("1\r\n2\r\n3\r\n4\r\nfi\x1Ave\r\n6\r\n");
+  EXPECT_EQ(t[4], "fi");
+  EXPECT_EQ(t[5], "");
+
+  // Blanks, long lines and Windows-1252 bytes are taken whole.
+  const std::string longLine(300, 'x');
+  t = parseProgram(" lda 5 \r\n" + longLine + "\r\n\xC4\xF6\xDF");
+  EXPECT_EQ(t[0], " lda 5 ");
+  EXPECT_EQ(t[1], longLine);
+  EXPECT_EQ(t[2], "\xC4\xF6\xDF");
+  std::string expected = " lda 5 \r\n" + longLine + "\r\n\xC4\xF6\xDF\r\n";
+  for (int i = 3; i < 32; ++i)
+    expected += "\r\n";
+  EXPECT_EQ(formatProgram(t), expected);
+}
+
+TEST(ProgramFormat, ShortAndLongFiles) {
+  EXPECT_EQ(parseProgram(""), CellTexts{});
+  std::string forty;
+  for (int i = 0; i < 40; ++i)
+    forty += std::to_string(i) + "\r\n";
+  const CellTexts t = parseProgram(forty);
+  EXPECT_EQ(t[0], "0");
+  EXPECT_EQ(t[31], "31");
+}
+
+TEST(ProgramFormat, WrittenExactly) {
+  CellTexts t;
+  t[0] = "LDA5";
+  t[1] = "ADD6";
+  t[2] = "END";
+  const std::string bytes = formatProgram(t);
+  EXPECT_EQ(bytes.size(), 75u);
+  EXPECT_EQ(bytes.substr(0, 17), "LDA5\r\nADD6\r\nEND\r\n");
+  EXPECT_EQ(parseProgram(bytes), t);
+  EXPECT_EQ(formatProgram(CellTexts{}).size(), 64u);
+}
+
+TEST_F(ProgramFile, RoundTripAndRefusals) {
+  CellTexts t;
+  t[0] = "LDA31";
+  t[31] = std::string(300, 'y');
+  ASSERT_TRUE(saveProgramFile(path("a.pax"), t));
+  EXPECT_EQ(loadProgramFile(path("a.pax")), t);
+  EXPECT_EQ(entries(), std::vector<std::string>{"a.pax"});
+
+  EXPECT_FALSE(programFileExists(path("missing.pax")));
+  EXPECT_FALSE(loadProgramFile(path("missing.pax")));
+  EXPECT_TRUE(programFileExists(dir_));
+  EXPECT_FALSE(loadProgramFile(dir_));
+
+  // Exactly the limit loads; one byte more is refused.
+  write(path("big.pax"), std::string(kMaxProgramFileSize, 'z'));
+  EXPECT_TRUE(loadProgramFile(path("big.pax")));
+  write(path("big.pax"), std::string(kMaxProgramFileSize + 1, 'z'));
+  EXPECT_FALSE(loadProgramFile(path("big.pax")));
+}
+
+TEST_F(ProgramFile, SaveKeepsPermissionsAndLinks) {
+  write(path("old.pax"), "old");
+  ::chmod(path("old.pax").c_str(), 0640);
+  fs::create_symlink("old.pax", path("link.pax"));
+  CellTexts t;
+  t[0] = "END";
+  ASSERT_TRUE(saveProgramFile(path("link.pax"), t));
+  EXPECT_TRUE(fs::is_symlink(path("link.pax")));
+  EXPECT_EQ(read(path("old.pax")), formatProgram(t));
+  struct stat info {};
+  ::stat(path("old.pax").c_str(), &info);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(ProgramFile, AFailedSaveLeavesTheOldFileAndNoTemporary) {
+  write(path("good.pax"), "keep me");
+  CellTexts t;
+  t[0] = std::string(5000, 'w');
+
+  // A disk that fills up: writes beyond 100 bytes fail.
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit oldLimit{};
+  ::getrlimit(RLIMIT_FSIZE, &oldLimit);
+  rlimit small = oldLimit;
+  small.rlim_cur = 100;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const bool saved = saveProgramFile(path("good.pax"), t);
+  ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(read(path("good.pax")), "keep me");
+  EXPECT_EQ(entries(), std::vector<std::string>{"good.pax"});
+
+  // No folder, or a folder in the way: refused, nothing created.
+  EXPECT_FALSE(saveProgramFile(path("no/such/folder.pax"), t));
+  fs::create_directory(path("dir.pax"));
+  EXPECT_FALSE(saveProgramFile(path("dir.pax"), t));
+  EXPECT_EQ(entries(), (std::vector<std::string>{"dir.pax", "good.pax"}));
+}
+
+}  // namespace
+}  // namespace paxamon

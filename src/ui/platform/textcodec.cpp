@@ -1,7 +1,7 @@
 #include "ui/platform/textcodec.h"
 
-#include <QStringDecoder>
 #include <QList>
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace paxamon {
