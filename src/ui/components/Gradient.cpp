@@ -1,0 +1,327 @@
+#include "ui/components/Gradient.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace paxamon {
+
+// --- TGradient -------------------------------------------------------------
+
+TGradient::TGradient(QObject* parent) : QObject(parent) {}
+
+void TGradient::Changed() {
+  if (m_onChange) m_onChange(this);
+}
+
+void TGradient::setGradientStyle(TGradientStyle value) {
+  if (value == m_style) return;
+  m_style = value;
+  Changed();
+}
+
+void TGradient::setLineSize(int value) {
+  if (value == m_lineSize) return;
+  m_lineSize = value;
+  Changed();
+}
+
+void TGradient::setColor(int index, TColor value) {
+  TColor& stored = m_colors[std::size_t(index)];
+  if (value == stored) return;
+  stored = value;
+  Changed();
+}
+
+void TGradient::setColorCount(TColorCount value) {
+  if (value == m_colorCount) return;
+  m_colorCount = value;
+  Changed();
+}
+
+void TGradient::setLineDirection(TDirection value) {
+  if (value == m_direction) return;
+  m_direction = value;
+  Changed();
+}
+
+void TGradient::AssignValues(const TGradient& source) {
+  m_style = source.m_style;
+  m_lineSize = source.m_lineSize;
+  m_colors = source.m_colors;
+  m_colorCount = source.m_colorCount;
+  m_direction = source.m_direction;
+  Changed();
+}
+
+// --- Colour helpers ----------------------------------------------------------
+
+RGBChannels SplitRGB(TColor color) {
+  return {redOf(color), greenOf(color), blueOf(color)};
+}
+
+int ClampChannel(float value) {
+  // nearbyint rounds in the default mode: to nearest, halves to even.
+  const float rounded = std::nearbyint(value);
+  if (!(rounded > 0.0f)) return 0;  // also NaN
+  if (rounded > 255.0f) return 255;
+  return int(rounded);
+}
+
+TColor MakeColor(float red, float green, float blue) {
+  return rgbColor(ClampChannel(red), ClampChannel(green), ClampChannel(blue));
+}
+
+TColor LightenColor(TColor color, int amount) {
+  const RGBChannels c = SplitRGB(colorToRGB(color));
+  const auto add = [amount](int channel) { return float(double(channel) + double(amount)); };
+  return MakeColor(add(c.red), add(c.green), add(c.blue));
+}
+
+TColor DarkenColor(TColor color, int amount) {
+  // Negating INT_MIN would overflow; INT_MAX lightens just as far.
+  return LightenColor(color, amount == INT_MIN ? INT_MAX : -amount);
+}
+
+// --- GradientFill -------------------------------------------------------------
+
+namespace {
+
+// The running colour of a fill and the band it is in. Positions are kept
+// absolute, and the running values are never reset to a band's colour: at a
+// band change only the increment changes.
+class BandRun {
+ public:
+  BandRun(const std::array<TColor, 5>& colors, int count, int band, int step)
+      : m_colors(colors),
+        m_count(count),
+        m_band(band == 0 ? 1 : band),  // a zero band would divide by zero
+        m_step(step),
+        m_threshold(m_band),
+        m_from(colors[0]),
+        m_to(count > 1 ? colors[1] : colors[0]) {
+    const RGBChannels c = SplitRGB(m_from);
+    m_red = c.red;
+    m_green = c.green;
+    m_blue = c.blue;
+  }
+
+  TColor color() const { return MakeColor(float(m_red), float(m_green), float(m_blue)); }
+
+  // After a step has been painted and the position moved on to p.
+  void advance(long long p) {
+    if (p >= m_threshold) {
+      m_threshold += m_band;
+      m_index = std::min(m_index + 1, m_count);
+      m_from = m_to;
+      m_to = m_colors[std::size_t(m_index)];
+    }
+    const RGBChannels from = SplitRGB(m_from), to = SplitRGB(m_to);
+    m_red += double(to.red - from.red) / m_band * m_step;
+    m_green += double(to.green - from.green) / m_band * m_step;
+    m_blue += double(to.blue - from.blue) / m_band * m_step;
+  }
+
+ private:
+  const std::array<TColor, 5>& m_colors;
+  int m_count;
+  int m_band;
+  int m_step;
+  long long m_threshold;
+  int m_index = 1;
+  TColor m_from, m_to;
+  double m_red, m_green, m_blue;
+};
+
+// The line size and band count the fills work with: a step of at least one
+// pixel, and 1 to 4 bands (none read beyond Color5).
+int usableStep(int lineSize) {
+  return lineSize < 1 ? 1 : lineSize;
+}
+int usableCount(int colorCount) {
+  if (colorCount < 1) return 3;
+  return std::min(colorCount, 4);
+}
+
+// Lines over the area (left, top, right, bottom) of the canvas, the colour
+// changing from top to bottom (diHorizonal) or left to right (diVertical).
+void paintLines(QPainter& canvas, int left, int top, int right, int bottom,
+                const TGradient& gradient) {
+  if (right == 0 || bottom == 0) return;
+  const int step = usableStep(gradient.lineSize());
+  const int count = usableCount(gradient.colorCount());
+  const bool horizontal = gradient.lineDirection() == diHorizonal;
+  const long long end = horizontal ? bottom : right;
+  long long p = horizontal ? top : left;
+  BandRun run(gradient.colors(), count, int(((horizontal ? bottom - top : right - left)) / count),
+              step);
+  while (p <= end) {
+    // The last step may reach beyond the area; only its inside is filled.
+    const int extent = int(std::min<long long>(step, end - p));
+    if (extent > 0) {
+      const QRect line = horizontal ? QRect(left, int(p), right - left, extent)
+                                    : QRect(int(p), top, extent, bottom - top);
+      canvas.fillRect(line, toQColor(run.color()));
+    }
+    p += step;
+    run.advance(p);
+  }
+}
+
+void fillLines(QPainter& canvas, const QRect& rect, const TGradient& gradient) {
+  const bool horizontal = gradient.lineDirection() == diHorizonal;
+  const int width = horizontal ? 8 : rect.width();
+  const int height = horizontal ? rect.height() : 8;
+  if (width <= 0 || height <= 0) return;
+  QImage strip(width, height, QImage::Format_RGB32);
+  strip.fill(Qt::black);
+  {
+    QPainter stripCanvas(&strip);
+    paintLines(stripCanvas, 0, 0, width, height, gradient);
+  }
+  TileBitmap(canvas, strip, rect);
+}
+
+void fillConcentric(QPainter& canvas, const QRect& rect, const TGradient& gradient) {
+  const long long left = rect.left(), top = rect.top();
+  const long long right = left + rect.width(), bottom = top + rect.height();
+  const int step = usableStep(gradient.lineSize());
+  const int count = usableCount(gradient.colorCount());
+  const long long w = right - left, h = bottom - top;
+  const int band = int((w >= h ? w / count : h / count) / 2);
+  BandRun run(gradient.colors(), count, band, step);
+  const TGradientStyle style = gradient.gradientStyle();
+  const bool custom = style == gsCustomRect && gradient.onDrawRect();
+  if (style == gsEllipse || custom) canvas.setPen(Qt::NoPen);
+  long long x = left, y = top;
+  while (x < right / 2 && y < bottom / 2) {
+    const QColor color = toQColor(run.color());
+    canvas.setBrush(color);
+    const QRect box(QPoint(int(x), int(y)), QPoint(int(right) - 1, int(bottom) - 1));
+    if (style == gsEllipse)
+      canvas.drawEllipse(QRect(int(x), int(y), int(right - 2 * x), int(bottom - 2 * y)));
+    else if (custom)
+      gradient.onDrawRect()(nullptr, canvas, box);
+    else
+      canvas.fillRect(box, color);
+    x += step;
+    y += step;
+    run.advance(y);
+  }
+}
+
+}  // namespace
+
+void GradientFill(QPainter& canvas, const QRect& rect, const TGradient& gradient) {
+  const int right = rect.left() + rect.width(), bottom = rect.top() + rect.height();
+  if (right == 0 || bottom == 0) return;
+  if (gradient.gradientStyle() == gsLine)
+    fillLines(canvas, rect, gradient);
+  else
+    fillConcentric(canvas, rect, gradient);
+}
+
+void TileBitmap(QPainter& canvas, const QImage& picture, const QRect& rect) {
+  if (picture.width() == 0 || picture.height() == 0) return;
+  const int right = rect.left() + rect.width(), bottom = rect.top() + rect.height();
+  int x = rect.left(), y = rect.top();
+  while (y < bottom && x < right) {
+    const int th = std::min(bottom - y, picture.height());
+    const int tw = std::min(right - x, picture.width());
+    canvas.drawImage(QPoint(x, y), picture, QRect(0, 0, tw, th));
+    x += tw;
+    if (x >= right) {
+      x = rect.left();
+      y += th;
+    }
+  }
+}
+
+// --- TDfGradient ---------------------------------------------------------------
+
+TDfGradient::TDfGradient(QWidget* parent) : QWidget(parent), m_gradient(new TGradient(this)) {
+  // The control's own defaults, set before anyone listens.
+  m_gradient->setLineSize(2);
+  m_gradient->setColor1(clBlack);
+  m_gradient->setColor2(clWhite);
+  m_gradient->setColor3(clBlack);
+  m_gradient->setColor4(clWhite);
+  m_gradient->setColor5(clBlack);
+  m_gradient->setColorCount(4);
+  m_gradient->setGradientStyle(gsLine);
+  m_gradient->setLineDirection(diHorizonal);
+  m_gradient->setOnChange([this](QObject* sender) { GradientChanged(sender); });
+  // The picture covers the whole area; nothing beneath needs painting.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  resize(144, 144);
+}
+
+TDfGradient::~TDfGradient() {
+  delete m_gradient;
+  m_gradient = nullptr;
+}
+
+void TDfGradient::setGradient(const TGradient* source) {
+  if (source && source != m_gradient) m_gradient->AssignValues(*source);
+}
+
+void TDfGradient::setColor(TColor value) {
+  if (value == m_color) return;
+  m_color = value;
+  update();
+  RebuildBitmap();
+}
+
+void TDfGradient::GradientChanged(QObject*) {
+  RebuildBitmap();
+  update();
+}
+
+void TDfGradient::RebuildBitmap() {
+  if (width() <= 0 || height() <= 0) {
+    m_picture = QImage();
+    return;
+  }
+  m_picture = QImage(width(), height(), QImage::Format_RGB32);
+  m_picture.fill(toQColor(m_color));
+  QPainter canvas(&m_picture);
+  GradientFill(canvas, QRect(0, 0, width(), height()), *m_gradient);
+}
+
+void TDfGradient::paintEvent(QPaintEvent* event) {
+  if (m_picture.width() != width() || m_picture.height() != height()) RebuildBitmap();
+  if (m_picture.isNull()) return;
+  QPainter painter(this);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  const QRect clip = event->rect();
+  painter.drawImage(clip, m_picture, clip);
+}
+
+void TDfGradient::mousePressEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) m_clickPending = true;
+  emit mouseDown(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
+}
+
+void TDfGradient::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) emit doubleClicked();
+  emit mouseDown(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
+}
+
+void TDfGradient::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  emit mouseMove(event->modifiers(), event->buttons(), pos.x(), pos.y());
+}
+
+void TDfGradient::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  const bool click = event->button() == Qt::LeftButton && m_clickPending && rect().contains(pos);
+  if (event->button() == Qt::LeftButton) m_clickPending = false;
+  emit mouseUp(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
+  if (click) emit clicked();
+}
+
+}  // namespace paxamon

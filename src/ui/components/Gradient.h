@@ -1,0 +1,161 @@
+// Multi-colour gradients: the settings object TGradient, the painter
+// GradientFill with its four styles, the control TDfGradient that shows one
+// over its whole area, and the colour helpers the other controls share.
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPainter>
+#include <QRect>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "ui/platform/colors.h"
+
+namespace paxamon {
+
+enum TGradientStyle : std::uint8_t { gsLine, gsEllipse, gsRect, gsCustomRect };
+enum TDirection : std::uint8_t { diHorizonal, diVertical };
+// Number of bands, meant to be 1 to 4; any value is stored.
+using TColorCount = int;
+
+// The user's shape painter of gsCustomRect. The brush is already set.
+using TDrawRectEvent = std::function<void(QObject* sender, QPainter& canvas, const QRect& rect)>;
+using TNotifyEvent = std::function<void(QObject* sender)>;
+
+// The settings of a gradient. Band 1 runs from Color1 to Color2, band 2 from
+// Color2 to Color3 and so on; ColorCount bands use Color1 to
+// Color(ColorCount + 1). Every change of a value is announced through
+// OnChange.
+class TGradient : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(paxamon::TGradientStyle GradientStyle READ gradientStyle WRITE setGradientStyle)
+  Q_PROPERTY(int LineSize READ lineSize WRITE setLineSize)
+  Q_PROPERTY(paxamon::TColor Color1 READ color1 WRITE setColor1)
+  Q_PROPERTY(paxamon::TColor Color2 READ color2 WRITE setColor2)
+  Q_PROPERTY(paxamon::TColor Color3 READ color3 WRITE setColor3)
+  Q_PROPERTY(paxamon::TColor Color4 READ color4 WRITE setColor4)
+  Q_PROPERTY(paxamon::TColor Color5 READ color5 WRITE setColor5)
+  Q_PROPERTY(int ColorCount READ colorCount WRITE setColorCount)
+  Q_PROPERTY(paxamon::TDirection LineDirection READ lineDirection WRITE setLineDirection)
+
+ public:
+  explicit TGradient(QObject* parent = nullptr);
+
+  TGradientStyle gradientStyle() const { return m_style; }
+  int lineSize() const { return m_lineSize; }
+  TColor color1() const { return m_colors[0]; }
+  TColor color2() const { return m_colors[1]; }
+  TColor color3() const { return m_colors[2]; }
+  TColor color4() const { return m_colors[3]; }
+  TColor color5() const { return m_colors[4]; }
+  // Color1 ... Color5 by index 0 ... 4.
+  const std::array<TColor, 5>& colors() const { return m_colors; }
+  TColorCount colorCount() const { return m_colorCount; }
+  TDirection lineDirection() const { return m_direction; }
+
+  // Each setter stores a differing value and then calls Changed.
+  void setGradientStyle(TGradientStyle value);
+  void setLineSize(int value);
+  void setColor1(TColor value) { setColor(0, value); }
+  void setColor2(TColor value) { setColor(1, value); }
+  void setColor3(TColor value) { setColor(2, value); }
+  void setColor4(TColor value) { setColor(3, value); }
+  void setColor5(TColor value) { setColor(4, value); }
+  void setColorCount(TColorCount value);
+  void setLineDirection(TDirection value);
+
+  const TNotifyEvent& onChange() const { return m_onChange; }
+  void setOnChange(TNotifyEvent callback) { m_onChange = std::move(callback); }
+  const TDrawRectEvent& onDrawRect() const { return m_onDrawRect; }
+  void setOnDrawRect(TDrawRectEvent callback) { m_onDrawRect = std::move(callback); }
+
+  // Calls OnChange, if set, with this gradient as sender.
+  void Changed();
+  // Copies the seven kinds of values (not the callbacks) and announces once,
+  // whether or not anything differed.
+  void AssignValues(const TGradient& source);
+
+ private:
+  void setColor(int index, TColor value);
+
+  TGradientStyle m_style = gsLine;
+  int m_lineSize = 3;
+  std::array<TColor, 5> m_colors = {clGray, clWhite, clSilver, clWhite, clBlack};
+  TColorCount m_colorCount = 3;
+  TNotifyEvent m_onChange;
+  TDirection m_direction = diHorizonal;
+  TDrawRectEvent m_onDrawRect;
+};
+
+// Paints gradient into rect (right and bottom exclusive) on canvas. The
+// colours are read as plain RGB; system colours are not resolved.
+void GradientFill(QPainter& canvas, const QRect& rect, const TGradient& gradient);
+
+// Covers rect with copies of picture, row by row from the top-left corner.
+void TileBitmap(QPainter& canvas, const QImage& picture, const QRect& rect);
+
+struct RGBChannels {
+  int red, green, blue;
+};
+// The three low bytes, without resolving system colours.
+RGBChannels SplitRGB(TColor color);
+// Rounds to the nearest integer (halves to even) and limits to 0 ... 255.
+int ClampChannel(float value);
+TColor MakeColor(float red, float green, float blue);
+// Adds amount to each channel of the colour (system colours resolved).
+TColor LightenColor(TColor color, int amount);
+TColor DarkenColor(TColor color, int amount);
+
+// A control that shows its Gradient over its whole area. The gradient is
+// painted once into an off-screen picture; painting copies from it.
+class TDfGradient : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(paxamon::TGradient* Gradient READ gradient WRITE setGradient)
+  Q_PROPERTY(paxamon::TColor Color READ color WRITE setColor)
+
+ public:
+  explicit TDfGradient(QWidget* parent = nullptr);
+  ~TDfGradient() override;
+
+  // The control's own gradient; it lives as long as the control.
+  TGradient* gradient() const { return m_gradient; }
+  // Copies the values of another gradient; the control never adopts it.
+  void setGradient(const TGradient* source);
+
+  TColor color() const { return m_color; }
+  // The colour under the gradient (shown where the shapes leave room).
+  void setColor(TColor value);
+
+  // The off-screen picture as it stands.
+  const QImage& picture() const { return m_picture; }
+
+ signals:
+  void clicked();
+  void doubleClicked();
+  void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
+                 int x, int y);
+  void mouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons held, int x, int y);
+  void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
+               int x, int y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void GradientChanged(QObject* sender);
+  void RebuildBitmap();
+
+  QImage m_picture;
+  TGradient* m_gradient;
+  TColor m_color = clWindow;
+  bool m_clickPending = false;
+};
+
+}  // namespace paxamon

@@ -1,0 +1,240 @@
+#include "ui/components/Gradient.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <string>
+#include <vector>
+
+namespace paxamon {
+namespace {
+
+std::string rgbAt(const QImage& image, int x, int y) {
+  const QRgb p = image.pixel(x, y);
+  return std::to_string(qRed(p)) + "," + std::to_string(qGreen(p)) + "," + std::to_string(qBlue(p));
+}
+
+// Saves into $PAXAMON_GALLERY (when set), enlarged so single pixels show.
+void keep(const QImage& image, const QString& name) {
+  const QString folder = qEnvironmentVariable("PAXAMON_GALLERY");
+  if (folder.isEmpty()) return;
+  QDir().mkpath(folder);
+  image.scaled(image.size() * 3).save(QDir(folder).filePath(name + ".png"));
+}
+
+QImage fill(const TGradient& gradient, int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::magenta);
+  QPainter canvas(&image);
+  GradientFill(canvas, QRect(0, 0, width, height), gradient);
+  return image;
+}
+
+void setColors(TGradient& g, std::vector<TColor> colors, int count, int lineSize) {
+  for (std::size_t i = 0; i < colors.size(); ++i)
+    g.setProperty(("Color" + std::to_string(i + 1)).c_str(), QVariant::fromValue(colors[i]));
+  g.setColorCount(count);
+  g.setLineSize(lineSize);
+}
+
+TEST(GradientFill, LineFillRunsOnAcrossBands) {
+  TGradient g;
+  setColors(g, {rgbColor(0, 0, 0), rgbColor(100, 0, 0), rgbColor(100, 200, 0)}, 2, 1);
+  const QImage one = fill(g, 8, 10);
+  const char* rows[] = {"0,0,0",   "20,0,0",  "40,0,0",   "60,0,0",   "80,0,0",
+                        "80,40,0", "80,80,0", "80,120,0", "80,160,0", "80,200,0"};
+  for (int y = 0; y < 10; ++y) {
+    EXPECT_EQ(rgbAt(one, 0, y), rows[y]) << "row " << y;
+    EXPECT_EQ(rgbAt(one, 7, y), rows[y]) << "row " << y;
+  }
+  g.setLineSize(3);
+  const QImage three = fill(g, 8, 10);
+  EXPECT_EQ(rgbAt(three, 3, 2), "0,0,0");
+  EXPECT_EQ(rgbAt(three, 3, 3), "60,0,0");
+  EXPECT_EQ(rgbAt(three, 3, 6), "60,120,0");
+  EXPECT_EQ(rgbAt(three, 3, 9), "60,240,0");  // green runs past Color3
+}
+
+TEST(GradientFill, MainWindowBackgroundAndVerticalLines) {
+  TGradient g;
+  setColors(g, {clBlack, clBlack, clBlack, clBlack, clGray}, 4, 1);
+  const QImage image = fill(g, 425, 193);
+  EXPECT_EQ(rgbAt(image, 0, 0), "0,0,0");
+  EXPECT_EQ(rgbAt(image, 424, 143), "0,0,0");
+  EXPECT_EQ(rgbAt(image, 200, 144), "3,3,3");
+  EXPECT_EQ(rgbAt(image, 9, 191), "128,128,128");
+  // Tiled strips: every column of a row alike.
+  for (int x = 0; x < 425; x += 7)
+    ASSERT_EQ(image.pixel(x, 170), image.pixel(0, 170));
+
+  g.setLineDirection(diVertical);
+  const QImage across = fill(g, 193, 5);
+  EXPECT_EQ(rgbAt(across, 143, 4), "0,0,0");
+  EXPECT_EQ(rgbAt(across, 191, 0), "128,128,128");
+}
+
+TEST(GradientFill, OneBandAndUnusedColors) {
+  TGradient g;
+  setColors(g, {clRed, clBlue, clLime, clWhite, clYellow}, 1, 2);
+  for (TGradientStyle style : {gsLine, gsEllipse, gsRect, gsCustomRect}) {
+    g.setGradientStyle(style);
+    const QImage image = fill(g, 30, 30);
+    EXPECT_EQ(image.pixel(15, 15), qRgb(255, 0, 0)) << int(style);
+    if (style != gsEllipse) {
+      EXPECT_EQ(image.pixel(1, 29), qRgb(255, 0, 0)) << int(style);
+    }
+  }
+  g.setGradientStyle(gsLine);
+  g.setColorCount(3);
+  const QImage three = fill(g, 8, 30);
+  g.setColor5(clBlack);
+  EXPECT_EQ(fill(g, 8, 30), three);  // Color5 unused with three bands
+  g.setColorCount(4);
+  EXPECT_NE(fill(g, 8, 30), three);
+}
+
+TEST(GradientFill, ConcentricStyles) {
+  TGradient g;
+  setColors(g, {rgbColor(0, 0, 0), rgbColor(200, 0, 0), rgbColor(200, 0, 200)}, 2, 2);
+  g.setGradientStyle(gsRect);
+  const QImage rect = fill(g, 40, 40);
+  EXPECT_EQ(rgbAt(rect, 0, 39), "0,0,0");               // first step along the left edge
+  EXPECT_EQ(rgbAt(rect, 39, 2), "40,0,0");              // second step along the top
+  EXPECT_EQ(rgbAt(rect, 20, 20), rgbAt(rect, 39, 39));  // last step fills to the corner
+  EXPECT_EQ(rgbAt(rect, 39, 39), "160,0,200");          // red kept from band 1
+  keep(rect, "gradient-rect");
+
+  g.setGradientStyle(gsCustomRect);  // without OnDrawRect: as gsRect
+  EXPECT_EQ(fill(g, 40, 40), rect);
+  std::vector<QRect> shapes;
+  g.setOnDrawRect([&](QObject* sender, QPainter& canvas, const QRect& r) {
+    EXPECT_EQ(sender, nullptr);
+    canvas.drawRect(r);
+    shapes.push_back(r);
+  });
+  fill(g, 40, 40);
+  ASSERT_EQ(shapes.size(), 10u);
+  EXPECT_EQ(shapes[1], QRect(QPoint(2, 2), QPoint(39, 39)));
+
+  // The band follows the longer side, so a wide area stays in band 1.
+  g.setGradientStyle(gsEllipse);
+  g.setLineSize(1);
+  const QImage wide = fill(g, 20, 10);
+  EXPECT_EQ(rgbAt(wide, 10, 5), "160,0,0");   // fifth step: 4 x 200/5
+  EXPECT_EQ(rgbAt(wide, 0, 0), "255,0,255");  // corners untouched
+}
+
+TEST(GradientFill, DegenerateSettingsPaintSafely) {
+  TGradient g;
+  for (TGradientStyle style : {gsLine, gsEllipse, gsRect, gsCustomRect})
+    for (int lineSize : {0, -4, 1})
+      for (int count : {0, -2, 1, 4, 9, 1000}) {
+        g.setGradientStyle(style);
+        setColors(g, {clRed, clBlue, clLime, clWhite, clYellow}, count, lineSize);
+        for (QSize size : {QSize(3, 3), QSize(1, 7), QSize(7, 1), QSize(40, 30)})
+          fill(g, size.width(), size.height());
+      }
+  // A band of zero length still starts with Color1.
+  setColors(g, {clRed, clBlue, clLime, clWhite, clYellow}, 4, 1);
+  g.setGradientStyle(gsLine);
+  EXPECT_EQ(rgbAt(fill(g, 8, 2), 0, 0), "255,0,0");
+  // Right or bottom 0: nothing.
+  QImage image(10, 10, QImage::Format_RGB32);
+  image.fill(Qt::magenta);
+  QPainter canvas(&image);
+  GradientFill(canvas, QRect(-5, 0, 5, 10), g);
+  TileBitmap(canvas, QImage(), QRect(0, 0, 10, 10));
+  canvas.end();
+  EXPECT_EQ(image.pixel(0, 0), QColor(Qt::magenta).rgb());
+}
+
+TEST(GradientColors, RoundingAndLightening) {
+  EXPECT_EQ(ClampChannel(2.5f), 2);
+  EXPECT_EQ(ClampChannel(3.5f), 4);
+  EXPECT_EQ(ClampChannel(-7.0f), 0);
+  EXPECT_EQ(ClampChannel(300.0f), 255);
+  EXPECT_EQ(MakeColor(1, 2, 3), 0x030201u);
+  EXPECT_EQ(LightenColor(clBtnFace, 50), rgbColor(255, 255, 250));
+  EXPECT_EQ(DarkenColor(rgbColor(10, 100, 200), 20), rgbColor(0, 80, 180));
+  const RGBChannels c = SplitRGB(clBtnFace);  // not resolved
+  EXPECT_EQ(c.red + c.green + c.blue, 15);
+}
+
+TEST(TGradientTest, WritesCompareAndAnnounce) {
+  TGradient g, other;
+  std::vector<QObject*> senders;
+  g.setOnChange([&](QObject* s) { senders.push_back(s); });
+  g.setLineSize(3);  // the default: no announcement
+  g.setColor1(clGray);
+  g.setColorCount(3);
+  EXPECT_TRUE(senders.empty());
+  g.setLineSize(5);
+  g.setLineDirection(diVertical);
+  EXPECT_EQ(senders, (std::vector<QObject*>{&g, &g}));
+  senders.clear();
+  g.AssignValues(other);  // announces once even when nothing differs ...
+  g.AssignValues(other);
+  EXPECT_EQ(senders.size(), 2u);
+  EXPECT_EQ(g.lineSize(), 3);
+  other.setOnChange([](QObject*) { FAIL() << "callback copied"; });
+  g.AssignValues(other);  // ... and leaves the callbacks alone
+  EXPECT_EQ(senders.size(), 3u);
+}
+
+TEST(TDfGradientTest, OwnGradientOffScreenPictureAndColor) {
+  TDfGradient control;
+  EXPECT_EQ(control.size(), QSize(144, 144));
+  EXPECT_EQ(control.gradient()->lineSize(), 2);
+  EXPECT_EQ(control.gradient()->colorCount(), 4);
+  TGradient other;
+  other.setGradientStyle(gsEllipse);
+  other.setColor1(clBlue);
+  control.setGradient(&other);
+  EXPECT_NE(control.gradient(), &other);
+  other.setColor1(clRed);  // no effect on the control
+  EXPECT_EQ(control.gradient()->color1(), clBlue);
+
+  control.resize(60, 40);  // rebuilds nothing until painted
+  EXPECT_EQ(control.picture().size(), QSize(144, 144));
+  QImage shot(control.size(), QImage::Format_RGB32);
+  control.render(&shot);
+  EXPECT_EQ(control.picture().size(), QSize(60, 40));
+  control.setColor(clYellow);
+  control.render(&shot);
+  EXPECT_EQ(rgbAt(shot, 0, 0), "255,255,0");  // Color in the corners
+  EXPECT_EQ(rgbAt(shot, 2, 20), "0,0,255");   // first ellipse step
+  keep(shot, "dfgradient-ellipse");
+
+  control.setColor(clWindow);  // system colour resolved
+  control.render(&shot);
+  EXPECT_EQ(rgbAt(shot, 0, 0), "255,255,255");
+}
+
+TEST(TDfGradientTest, Gallery) {
+  TDfGradient control;
+  control.resize(425, 193);
+  TGradient& g = *control.gradient();
+  setColors(g, {clBlack, clBlack, clBlack, clBlack, clGray}, 4, 1);
+  QImage image(control.size(), QImage::Format_RGB32);
+  control.render(&image);
+  EXPECT_EQ(rgbAt(image, 10, 191), "128,128,128");
+  keep(image, "dfgradient-mainwindow");
+  control.resize(120, 80);
+  setColors(g, {clNavy, clAqua, clPurple, clYellow, clGreen}, 4, 3);
+  const char* names[] = {"line", "ellipse", "rect", "customrect"};
+  for (TGradientStyle style : {gsLine, gsEllipse, gsRect, gsCustomRect}) {
+    g.setGradientStyle(style);
+    for (TDirection dir : {diHorizonal, diVertical}) {
+      g.setLineDirection(dir);
+      QImage picture(control.size(), QImage::Format_RGB32);
+      control.render(&picture);
+      EXPECT_EQ(rgbAt(picture, 1, 1), style == gsEllipse ? "255,255,255" : "0,0,128");
+      EXPECT_EQ(rgbAt(picture, 60, 40), rgbAt(control.picture(), 60, 40));
+      keep(picture, QString("dfgradient-%1-%2").arg(names[style]).arg(int(dir)));
+      if (style != gsLine) break;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace paxamon
