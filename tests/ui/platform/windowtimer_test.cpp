@@ -1,0 +1,52 @@
+#include "ui/platform/windowtimer.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <vector>
+
+namespace paxamon {
+namespace {
+
+TEST(WindowTimer, ShortIntervalsTickNoFasterThanTenMilliseconds) {
+  TTimer timer;
+  QElapsedTimer clock;
+  std::vector<qint64> ticks;
+  timer.OnTimer = [&] { ticks.push_back(clock.nsecsElapsed()); };
+  clock.start();
+  timer.setInterval(1);
+  EXPECT_EQ(timer.effectivePeriod(), TTimer::kMinimumPeriod);
+  QTest::qWait(200);
+  timer.setEnabled(false);
+  ASSERT_GE(ticks.size(), 3u);
+  EXPECT_LE(ticks.size(), 20u);
+  EXPECT_GE(ticks.front(), 10'000'000);
+  for (std::size_t i = 1; i < ticks.size(); ++i)
+    EXPECT_GE(ticks[i] - ticks[i - 1], 10'000'000);
+}
+
+TEST(WindowTimer, StopsWhenDisabledOrIntervalZero) {
+  TTimer timer;
+  int count = 0;
+  timer.OnTimer = [&] { ++count; };
+  timer.setInterval(0);
+  EXPECT_FALSE(timer.isTicking());
+  timer.setInterval(15);
+  timer.setEnabled(false);
+  QTest::qWait(60);
+  EXPECT_EQ(count, 0);
+
+  // A handler that disables its own timer gets exactly one tick.
+  timer.OnTimer = [&] {
+    ++count;
+    timer.setEnabled(false);
+  };
+  timer.setEnabled(true);
+  QTest::qWait(80);
+  EXPECT_EQ(count, 1);
+  EXPECT_FALSE(timer.isTicking());
+}
+
+}  // namespace
+}  // namespace paxamon
