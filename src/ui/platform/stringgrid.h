@@ -1,0 +1,215 @@
+// TStringGrid: the platform's string grid, as far as the memory grids need
+// it: one column of DefaultColWidth pixels, RowCount rows of DefaultRowHeight
+// pixels with one-pixel grid lines, no fixed rows or columns, no scroll bars.
+//
+// While editing is on (AlwaysShowEditor), the cell editor, a line edit
+// placed over the current cell, is always shown; the grid's focus goes to
+// it. When the cursor arrives on a cell the editor selects the whole text.
+// The grid text of a row follows the editor after every change, and the
+// editor follows a changed text of its row. The current cell of a grid that
+// is not its window's focused control is drawn in the highlight colours
+// (the editor takes them on then). Colours are TColors resolved when
+// painted; the font is "Courier" 11 px until set otherwise.
+//
+// Keys, as on that platform: for one key stroke OnKeyDown is called, then
+// OnKeyPress for each character the key produces, then OnKeyUp on release,
+// each before the grid or its editor act on it. OnKeyDown may set the key
+// to 0: the grid and editor then skip their own key-down action (moving
+// rows, the caret, Delete), while the key's character still comes to
+// OnKeyPress. OnKeyPress may set the character to 0 to swallow it, or
+// replace it. Control keys produce characters too: Enter 13, Backspace 8,
+// Escape 27, Ctrl+A..Ctrl+Z 1..26; the editor performs Backspace (8),
+// Ctrl+A select all (1), Ctrl+C copy (3), Ctrl+V paste (22), Ctrl+X cut (24)
+// and Ctrl+Z undo (26) from these characters, so swallowing them stops the
+// action. Shift+Insert, Ctrl+Insert and Shift+Delete work on key down.
+// Auto-repeated keys repeat key down and key press without key up.
+//
+// Navigation: Up and Down move one row and stay at the first and last row;
+// Page Up/Down and Ctrl+Home/End go to the first or last row; Tab and
+// Shift+Tab leave the grid to the next or previous control in tab order.
+#pragma once
+
+#include <QLineEdit>
+#include <QStringList>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+#include "ui/platform/colors.h"
+
+namespace paxamon {
+
+using Word = std::uint16_t;
+
+// The platform's virtual key codes, as key handlers receive them.
+namespace vk {
+inline constexpr Word Back = 8;
+inline constexpr Word Tab = 9;
+inline constexpr Word Return = 13;
+inline constexpr Word Shift = 16;
+inline constexpr Word Control = 17;
+inline constexpr Word Menu = 18;  // Alt
+inline constexpr Word Pause = 19;
+inline constexpr Word Capital = 20;
+inline constexpr Word Escape = 27;
+inline constexpr Word Space = 32;
+inline constexpr Word Prior = 33;  // Page Up
+inline constexpr Word Next = 34;   // Page Down
+inline constexpr Word End = 35;
+inline constexpr Word Home = 36;
+inline constexpr Word Left = 37;
+inline constexpr Word Up = 38;
+inline constexpr Word Right = 39;
+inline constexpr Word Down = 40;
+inline constexpr Word Insert = 45;
+inline constexpr Word Delete = 46;
+inline constexpr Word Apps = 93;
+inline constexpr Word Numpad0 = 96;  // to Numpad9 = 105
+inline constexpr Word F1 = 112;      // to F24 = 135
+inline constexpr Word NumLock = 144;
+inline constexpr Word Unknown = 0xFF;  // a key without a code of its own
+}  // namespace vk
+
+struct TShiftState {
+  bool shift = false;
+  bool alt = false;
+  bool ctrl = false;
+  friend bool operator==(const TShiftState&, const TShiftState&) = default;
+};
+
+using TKeyEvent = std::function<void(Word& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(char32_t& key)>;
+
+class TStringGrid;
+
+// The cell editor of a TStringGrid.
+class TInplaceEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit TInplaceEdit(TStringGrid* grid);
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  friend class TStringGrid;
+  void editorKeyPress(QKeyEvent* event) { QLineEdit::keyPressEvent(event); }
+  void editorKeyRelease(QKeyEvent* event) { QLineEdit::keyReleaseEvent(event); }
+  bool moveFocus(bool next) { return focusNextPrevChild(next); }
+
+  TStringGrid* grid_;
+};
+
+class TStringGrid : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(int Row READ Row WRITE setRow NOTIFY RowChanged)
+  Q_PROPERTY(int RowCount READ RowCount WRITE setRowCount)
+  Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE setDefaultColWidth)
+  Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE setDefaultRowHeight)
+  Q_PROPERTY(bool AlwaysShowEditor READ AlwaysShowEditor WRITE setAlwaysShowEditor)
+
+ public:
+  // The frame: none, or the single border (2 pixels sunken when Ctl3D,
+  // else a 1-pixel line).
+  enum class TBorderStyle { None, Single };
+
+  explicit TStringGrid(QWidget* parent = nullptr);
+
+  int RowCount() const { return static_cast<int>(cells_.size()); }
+  void setRowCount(int count);  // at least 1; the current row stays inside
+  int ColCount() const { return 1; }
+  int DefaultColWidth() const { return colWidth_; }
+  void setDefaultColWidth(int width);
+  int DefaultRowHeight() const { return rowHeight_; }
+  void setDefaultRowHeight(int height);
+  static constexpr int GridLineWidth() { return 1; }
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void setBorderStyle(TBorderStyle style);
+  bool Ctl3D() const { return ctl3D_; }
+  void setCtl3D(bool on);
+  TColor Color() const { return color_; }  // the cells' background
+  void setColor(TColor color);
+  TColor FontColor() const { return fontColor_; }
+  void setFontColor(TColor color);
+
+  // The texts; a cell outside the grid reads as empty and ignores writes.
+  QString Cells(int col, int row) const;
+  void setCells(int col, int row, const QString& text);
+
+  // The current cell. Setting a row outside the grid does nothing.
+  int Row() const { return row_; }
+  void setRow(int row);
+  int Col() const { return 0; }
+  void setCol(int col);  // only column 0 exists
+
+  // The platform option that keeps the cell editor shown; on by default.
+  // Without it the grid shows its texts and moves its cursor but edits
+  // nothing.
+  bool AlwaysShowEditor() const { return alwaysShowEditor_; }
+  void setAlwaysShowEditor(bool on);
+
+  // Shows the editor, drops its selection and puts the caret after the
+  // last character.
+  void caretToEnd();
+
+  TInplaceEdit* InplaceEditor() const { return editor_; }
+  // A cell's area in widget coordinates, without its grid lines.
+  QRect CellRect(int col, int row) const;
+
+  TKeyEvent OnKeyDown;
+  TKeyPressEvent OnKeyPress;
+  TKeyEvent OnKeyUp;
+
+  // The platform key code and shift state of a Qt key event.
+  static Word virtualKey(const QKeyEvent& event);
+  static TShiftState shiftState(Qt::KeyboardModifiers modifiers);
+
+  QSize sizeHint() const override;
+
+ signals:
+  void RowChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  friend class TInplaceEdit;
+
+  void handleKeyPress(QKeyEvent* event);
+  void handleKeyRelease(QKeyEvent* event);
+  void commitText(const QString& text);
+  bool navigate(Word key, TShiftState shift);
+  void applyCharacter(char32_t character);
+  void paste();  // the clipboard's first line
+  bool editorShown() const { return alwaysShowEditor_; }
+  bool isActiveControl() const;
+  void updateLook();
+  void placeEditor();
+  void updateFrame();
+  int borderWidth() const;
+
+  QStringList cells_;
+  int row_ = 0;
+  int colWidth_ = 78;
+  int rowHeight_ = 16;
+  TColor color_ = clWindow;
+  TColor fontColor_ = clWindowText;
+  TBorderStyle borderStyle_ = TBorderStyle::Single;
+  bool ctl3D_ = true;
+  bool alwaysShowEditor_ = true;
+  TInplaceEdit* editor_;
+};
+
+}  // namespace paxamon
