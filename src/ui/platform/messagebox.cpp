@@ -1,0 +1,219 @@
+#include "ui/platform/messagebox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <utility>
+
+namespace paxamon {
+
+namespace {
+
+MessageBoxHook& currentHook() {
+  static MessageBoxHook hook;
+  return hook;
+}
+
+// The access key of a button caption: the character after a single "&".
+QChar accessKey(const QString& caption) {
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != u'&') continue;
+    if (caption[i + 1] != u'&') return caption[i + 1].toUpper();
+    ++i;
+  }
+  return {};
+}
+
+// The box window. Sizes follow the platform's message dialog, which are in
+// dialog units: a quarter of the font's average character width across and
+// an eighth of its height down.
+class MessageDialog : public QDialog {
+ public:
+  explicit MessageDialog(const MessageBoxRequest& request, QWidget* parent)
+      : QDialog(parent), request_(request) {
+    setObjectName(QStringLiteral("paxamonMessageBox"));
+    setWindowTitle(request.caption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    layOut();
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const auto mods = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
+      done(request_.escapeButton);
+      return;
+    }
+    // As in the platform's dialogs, a button's access key works with or
+    // without Alt while no edit field has the focus.
+    if ((mods == Qt::NoModifier || mods == Qt::AltModifier) && !event->text().isEmpty()) {
+      const QChar key = event->text().front().toUpper();
+      for (int i = 0; i < request_.buttons.size(); ++i) {
+        if (!key.isNull() && accessKey(request_.buttons[i]) == key) {
+          done(i);
+          return;
+        }
+      }
+    }
+    QDialog::keyPressEvent(event);
+  }
+
+  // Reached by the window's close control only: Escape is handled above.
+  void reject() override { done(-1); }
+
+ private:
+  void layOut() {
+    const QFontMetrics metrics(font());
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int unitX = metrics.horizontalAdvance(alphabet) / 52;
+    const int unitY = metrics.height();
+    const int horzMargin = 8 * unitX / 4;
+    const int vertMargin = 8 * unitY / 8;
+    const int horzSpacing = 10 * unitX / 4;
+    const int vertSpacing = 10 * unitY / 8;
+    const int buttonWidth = 50 * unitX / 4;
+    const int buttonHeight = 14 * unitY / 8;
+    const int buttonSpacing = 4 * unitX / 4;
+    constexpr int kIconSize = 32;
+
+    // The text wraps at half the screen's width.
+    const QScreen* screen = targetScreen();
+    const int wrapWidth = screen ? screen->geometry().width() / 2 : 512;
+    const QString shown = messageBoxDisplayText(request_.text);
+    const int flags = Qt::TextWordWrap | Qt::TextExpandTabs;
+    const QRect textRect = metrics.boundingRect(QRect(0, 0, wrapWidth, 0), flags, shown);
+
+    const bool hasIcon = request_.icon != MessageBoxIcon::None;
+    int textLeft = horzMargin;
+    if (hasIcon) {
+      auto* icon = new QLabel(this);
+      icon->setObjectName(QStringLiteral("icon"));
+      const auto pixmap = request_.icon == MessageBoxIcon::Stop ? QStyle::SP_MessageBoxCritical
+                                                                : QStyle::SP_MessageBoxQuestion;
+      icon->setPixmap(style()->standardIcon(pixmap, nullptr, this).pixmap(kIconSize, kIconSize));
+      icon->setProperty("paxamonIcon", static_cast<int>(request_.icon));
+      icon->setGeometry(horzMargin, vertMargin, kIconSize, kIconSize);
+      textLeft += kIconSize + horzSpacing;
+    }
+    auto* message = new QLabel(this);
+    message->setObjectName(QStringLiteral("message"));
+    message->setTextFormat(Qt::PlainText);
+    message->setWordWrap(true);
+    message->setText(shown);
+    message->setGeometry(textLeft, vertMargin, textRect.width() + 1, textRect.height());
+
+    const int iconTextWidth = textRect.width() + 1 + (hasIcon ? kIconSize + horzSpacing : 0);
+    const int iconTextHeight = std::max(textRect.height(), hasIcon ? kIconSize : 0);
+    const int count = static_cast<int>(request_.buttons.size());
+    const int groupWidth = count * buttonWidth + (count - 1) * buttonSpacing;
+    const int clientWidth = std::max(iconTextWidth, groupWidth) + 2 * horzMargin;
+    const int clientHeight = iconTextHeight + vertSpacing + buttonHeight + 2 * vertMargin;
+
+    int x = (clientWidth - groupWidth) / 2;
+    const int y = vertMargin + iconTextHeight + vertSpacing;
+    QPushButton* focus = nullptr;
+    for (int i = 0; i < count; ++i) {
+      auto* button = new QPushButton(request_.buttons[i], this);
+      button->setObjectName(QStringLiteral("button%1").arg(i));
+      button->setAutoDefault(true);
+      button->setGeometry(x, y, buttonWidth, buttonHeight);
+      connect(button, &QPushButton::clicked, this, [this, i] { done(i); });
+      if (i == request_.defaultButton) {
+        button->setDefault(true);
+        focus = button;
+      }
+      x += buttonWidth + buttonSpacing;
+    }
+    setFixedSize(clientWidth, clientHeight);
+    if (focus) focus->setFocus();
+
+    if (screen) {
+      const QRect area = screen->geometry();
+      move(area.left() + (area.width() - clientWidth) / 2,
+           area.top() + (area.height() - clientHeight) / 2);
+    }
+  }
+
+  static QScreen* targetScreen() {
+    if (const QWidget* active = QApplication::activeWindow()) return active->screen();
+    return QGuiApplication::primaryScreen();
+  }
+
+  MessageBoxRequest request_;
+};
+
+MessageBoxResult show(MessageBoxKind kind, const QString& text) {
+  const MessageBoxRequest request = messageBoxRequest(kind, text);
+  if (const MessageBoxHook hook = currentHook()) return hook(request);
+  MessageDialog dialog(request, QApplication::activeWindow());
+  const int chosen = dialog.exec();
+  if (chosen < 0 || chosen >= request.results.size()) return MessageBoxResult::Closed;
+  return request.results[chosen];
+}
+
+}  // namespace
+
+ScopedMessageBoxHook::ScopedMessageBoxHook(MessageBoxHook hook)
+    : previous_(std::exchange(currentHook(), std::move(hook))) {}
+
+ScopedMessageBoxHook::~ScopedMessageBoxHook() {
+  currentHook() = std::move(previous_);
+}
+
+MessageBoxRequest messageBoxRequest(MessageBoxKind kind, const QString& text) {
+  MessageBoxRequest request;
+  request.kind = kind;
+  request.text = text;
+  switch (kind) {
+    case MessageBoxKind::Plain:
+      request.caption = kApplicationTitle;
+      break;
+    case MessageBoxKind::Error:
+      request.caption = QStringLiteral("Fehler");
+      request.icon = MessageBoxIcon::Stop;
+      break;
+    case MessageBoxKind::Question:
+      request.caption = QStringLiteral("Bestätigen");
+      request.icon = MessageBoxIcon::Question;
+      request.buttons = {QStringLiteral("&Ja"), QStringLiteral("&Nein")};
+      request.results = {MessageBoxResult::Yes, MessageBoxResult::No};
+      request.defaultButton = 0;
+      request.escapeButton = 1;
+      return request;
+  }
+  request.buttons = {QStringLiteral("OK")};
+  request.results = {MessageBoxResult::Ok};
+  return request;
+}
+
+QDialog* createMessageBox(const MessageBoxRequest& request) {
+  return new MessageDialog(request, nullptr);
+}
+
+QString messageBoxDisplayText(const QString& text) {
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  shown.replace(u'\r', u'\n');
+  return shown;
+}
+
+MessageBoxResult showMessage(const QString& text) {
+  return show(MessageBoxKind::Plain, text);
+}
+
+MessageBoxResult showError(const QString& text) {
+  return show(MessageBoxKind::Error, text);
+}
+
+MessageBoxResult askQuestion(const QString& text) {
+  return show(MessageBoxKind::Question, text);
+}
+
+}  // namespace paxamon
