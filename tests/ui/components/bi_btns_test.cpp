@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
-#include <QVBoxLayout>
+#include <QTimer>
 #include <memory>
 #include <string>
 
@@ -24,13 +24,15 @@ QImage shot(QWidget& widget) {
   return image;
 }
 
-int gray(const QImage& image, int x, int y) {
-  return qRed(image.pixel(x, y));
-}
-
 std::string rgbAt(const QImage& image, int x, int y) {
   const QRgb p = image.pixel(x, y);
   return std::to_string(qRed(p)) + "," + std::to_string(qGreen(p)) + "," + std::to_string(qBlue(p));
+}
+
+// Expects the red channel `level` at every point.
+void expectLevel(const QImage& image, std::initializer_list<QPoint> points, int level) {
+  for (QPoint p : points)
+    EXPECT_EQ(qRed(image.pixel(p)), level) << p.x() << "," << p.y();
 }
 
 // Saves into $PAXAMON_GALLERY (when set), enlarged so single pixels show.
@@ -63,15 +65,7 @@ QImage threeFrames() {
   return strip;
 }
 
-int darkPixels(const QImage& image) {
-  int count = 0;
-  for (int y = 2; y < image.height() - 2; ++y)
-    for (int x = 2; x < image.width() - 2; ++x)
-      count += qRed(image.pixel(x, y)) < 100;
-  return count;
-}
-
-TEST(GradientButton, GradientRowsAndRounding) {
+TEST(GradientButton, GradientRowsRoundingAndLowColor) {
   TBI_GradientButton b;
   asMainWindow(b, "");
   b.setLightColor(clWhite);
@@ -79,10 +73,9 @@ TEST(GradientButton, GradientRowsAndRounding) {
   b.setFlat(true);  // no bevel over the rows
   const QImage rows = shot(b);
   const int expected[][2] = {{0, 255}, {1, 250}, {5, 230}, {10, 204}, {12, 194}, {24, 133}};
-  for (auto [y, level] : expected) {
-    const std::string l = std::to_string(level);
-    EXPECT_EQ(rgbAt(rows, 36, y), l + "," + l + "," + l) << "row " << y;
-  }
+  for (auto [y, level] : expected)
+    expectLevel(rows, {{36, y}}, level);
+  EXPECT_EQ(rgbAt(rows, 36, 5), "230,230,230");
   // Each channel runs its own way; halves go to even.
   b.setVertical(false);
   b.resize(4, 3);
@@ -91,23 +84,17 @@ TEST(GradientButton, GradientRowsAndRounding) {
   const QImage across = shot(b);
   const char* columns[] = {"0,10,7", "2,8,7", "5,5,7", "8,2,7"};
   for (int x = 0; x < 4; ++x)
-    EXPECT_EQ(rgbAt(across, x, 1), columns[x]) << "column " << x;
-}
+    EXPECT_EQ(rgbAt(across, x, 1), columns[x]) << x;
 
-TEST(GradientButton, LowColorDisplay) {
   overrideDisplayColorDepth(8);
-  TBI_GradientButton b;
+  TBI_GradientButton low;
   overrideDisplayColorDepth(0);
-  ASSERT_TRUE(b.lowColor());
-  b.setVertical(true);
-  b.setLightColor(clWhite);
-  b.setShadowColor(clBlack);
-  EXPECT_EQ(rgbAt(shot(b), 12, 5), "212,208,200");  // plain button face
-  b.setPaint256(true);
-  const QImage painted = shot(b);  // drawn with a 2-pixel pen
-  EXPECT_GT(gray(painted, 12, 2), gray(painted, 12, 12));
-  EXPECT_GT(gray(painted, 12, 12), gray(painted, 12, 22));
-  EXPECT_FALSE(TBI_GradientButton().lowColor());
+  low.setVertical(true);
+  low.setLightColor(clWhite);
+  EXPECT_EQ(rgbAt(shot(low), 12, 5), "212,208,200");  // plain button face
+  low.setPaint256(true);
+  const QImage painted = shot(low);  // with a 2-pixel pen
+  EXPECT_GT(qRed(painted.pixel(12, 2)), qRed(painted.pixel(12, 20)));
 }
 
 TEST(GradientButton, Bevels) {
@@ -115,24 +102,18 @@ TEST(GradientButton, Bevels) {
   b.resize(20, 10);
   b.setLightColor(rgbColor(0, 0, 200));
   b.setShadowColor(rgbColor(0, 0, 200));
-  QImage up = shot(b);
-  for (auto [x, y] : {std::pair{19, 5}, {5, 9}, {19, 0}, {0, 9}})
-    EXPECT_EQ(gray(up, x, y), 64);
-  for (auto [x, y] : {std::pair{0, 5}, {5, 0}, {0, 0}})
-    EXPECT_EQ(gray(up, x, y), 255);
-  for (auto [x, y] : {std::pair{18, 5}, {5, 8}})
-    EXPECT_EQ(gray(up, x, y), 128);
-  EXPECT_EQ(rgbAt(up, 1, 1), "0,0,200");
+  const QImage up = shot(b);
+  expectLevel(up, {{19, 5}, {5, 9}, {19, 0}, {0, 9}}, 64);
+  expectLevel(up, {{0, 5}, {5, 0}, {0, 0}}, 255);
+  expectLevel(up, {{18, 5}, {5, 8}}, 128);
+  expectLevel(up, {{1, 1}}, 0);
   b.setGroupIndex(1);
   b.setDown(true);
   const QImage down = shot(b);
-  for (auto [x, y] : {std::pair{0, 5}, {5, 0}, {0, 0}})
-    EXPECT_EQ(gray(down, x, y), 64);
-  for (auto [x, y] : {std::pair{19, 5}, {5, 9}, {19, 0}, {0, 9}})
-    EXPECT_EQ(gray(down, x, y), 255);
-  for (auto [x, y] : {std::pair{1, 5}, {5, 1}})
-    EXPECT_EQ(gray(down, x, y), 128);
-  EXPECT_EQ(rgbAt(down, 18, 8), "0,0,200");
+  expectLevel(down, {{0, 5}, {5, 0}, {0, 0}}, 64);
+  expectLevel(down, {{19, 5}, {5, 9}, {19, 0}, {0, 9}}, 255);
+  expectLevel(down, {{1, 5}, {5, 1}}, 128);
+  expectLevel(down, {{18, 8}}, 0);
 
   // Flat: no bevel until the mouse enters; then BevelWidth frames.
   b.setDown(false);
@@ -141,37 +122,22 @@ TEST(GradientButton, Bevels) {
   b.setVertical(true);
   b.setLightColor(rgbColor(250, 0, 0));
   b.setShadowColor(rgbColor(0, 0, 250));
-  EXPECT_EQ(rgbAt(shot(b), 19, 0), "250,0,0");
+  expectLevel(shot(b), {{19, 0}}, 250);
   QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
   QApplication::sendEvent(&b, &enter);
-  const QImage hover = shot(b);
-  EXPECT_EQ(rgbAt(hover, 19, 0), "0,0,250");
-  EXPECT_EQ(rgbAt(hover, 18, 1), "0,0,250");
-  EXPECT_EQ(rgbAt(hover, 1, 5), "250,0,0");
-  EXPECT_EQ(rgbAt(hover, 1, 8), "0,0,250");
+  expectLevel(shot(b), {{19, 0}, {18, 1}, {1, 8}}, 0);
+  expectLevel(shot(b), {{0, 0}, {1, 5}}, 250);
   QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(3, 3));
-  EXPECT_EQ(b.state(), TBI_basebutton::bsPressed);
-  EXPECT_EQ(rgbAt(shot(b), 19, 0), "250,0,0");  // sunken
-  QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(3, 3));
-  QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(&b, &leave);
-  EXPECT_FALSE(b.showBevel());
+  expectLevel(shot(b), {{19, 0}}, 250);  // sunken
 }
 
 TEST(GradientButton, GroupDown) {
   QWidget parent;
   TBI_GradientButton a(&parent), b(&parent), c(&parent), other(&parent), none(&parent);
-  for (auto* button : {&a, &b, &c})
-    button->setGroupIndex(1);
-  other.setGroupIndex(2);
-  a.setDown(true);
-  other.setDown(true);
-  none.setDown(true);  // GroupIndex 0: ignored
-  EXPECT_FALSE(none.down());
+  a.setGroupIndex(1), b.setGroupIndex(1), c.setGroupIndex(1), other.setGroupIndex(2);
+  a.setDown(true), other.setDown(true), none.setDown(true);  // GroupIndex 0: ignored
   b.setDown(true);
-  EXPECT_FALSE(a.down());
-  EXPECT_TRUE(b.down());
-  EXPECT_TRUE(other.down());
+  EXPECT_TRUE(!a.down() && b.down() && !c.down() && other.down() && !none.down());
   b.setGroupIndex(0);
   EXPECT_FALSE(b.down());
 }
@@ -181,21 +147,16 @@ TEST(GradientButton, GlyphFramesAndGraying) {
   QImage two(24, 12, QImage::Format_RGB32);
   two.fill(Qt::yellow);
   b.AssignGlyph(two);
-  EXPECT_EQ(b.numGlyphs(), 2);
-  EXPECT_EQ(b.frameWidth(), 12);
+  EXPECT_TRUE(b.numGlyphs() == 2 && b.frameWidth() == 12);
   EXPECT_EQ(b.glyphTransparentColor(), clYellow);
   b.AssignGlyph(QImage(30, 12, QImage::Format_RGB32));
-  EXPECT_EQ(b.numGlyphs(), 2);  // not a multiple: frame count kept
-  EXPECT_EQ(b.frameWidth(), 15);
+  EXPECT_TRUE(b.numGlyphs() == 2 && b.frameWidth() == 15);  // not a multiple: count kept
   TBI_GradientButton fresh;
   QImage mono(30, 12, QImage::Format_Mono);
   mono.fill(0);
   fresh.AssignGlyph(mono);
-  EXPECT_EQ(fresh.numGlyphs(), 0);
-  EXPECT_EQ(fresh.frameWidth(), 30);
+  EXPECT_TRUE(fresh.numGlyphs() == 0 && fresh.frameWidth() == 30);
   EXPECT_EQ(fresh.glyphTransparentColor(), clWhite);
-  fresh.AssignGlyph(QImage());
-  EXPECT_EQ(fresh.frameWidth(), 0);
 
   // Glyph at (14, 9) on a 40 x 30 button without caption; its middle at 19, 14.
   b.resize(40, 30);
@@ -229,24 +190,26 @@ TEST(GradientButton, CaptionClickAndDropDownMark) {
   const QImage plain = shot(b);
   b.setCaption(" &Ausfuhren");
   const QImage marked = shot(b);
-  // Measured with the "&", drawn without it but with an underline.
-  const auto leftmost = [](const QImage& image) {
-    for (int x = 2; x < image.width(); ++x)
-      for (int y = 2; y < image.height() - 2; ++y)
-        if (qRed(image.pixel(x, y)) < 100) return x;
-    return -1;
+  // Measured with the "&" and so drawn further left, without it; the A
+  // is underlined.
+  const auto darkColumns = [](const QImage& image, int row) {
+    QString columns;
+    for (int x = 2; x < 71; ++x)
+      columns += qRed(image.pixel(x, row)) < 100 ? '#' : '.';
+    return columns;
   };
-  EXPECT_LT(leftmost(marked), leftmost(plain));
-  EXPECT_GT(darkPixels(marked), darkPixels(plain));
-  b.setButtonEnabled(false);
+  EXPECT_LT(darkColumns(marked, 12).indexOf('#'), darkColumns(plain, 12).indexOf('#'));
+  EXPECT_NE(marked.copy(0, 16, 73, 4), plain.copy(0, 16, 73, 4));  // the underline
+  b.setButtonEnabled(false);  // silver, then gray shifted by 2, 2
   const QImage disabled = shot(b);
-  bool silver = false, grayText = false;
-  for (int y = 0; y < 25; ++y)
-    for (int x = 2; x < 71; ++x) {
-      silver |= disabled.pixel(x, y) == qRgb(192, 192, 192);
-      grayText |= disabled.pixel(x, y) == qRgb(128, 128, 128) && y > 3 && y < 22;
-    }
-  EXPECT_TRUE(silver && grayText);
+  EXPECT_FALSE(darkColumns(disabled, 12).contains('#'));
+  const auto has = [&](QRgb color) {
+    for (int y = 3; y < 22; ++y)
+      for (int x = 3; x < 70; ++x)
+        if (disabled.pixel(x, y) == color) return true;
+    return false;
+  };
+  EXPECT_TRUE(has(qRgb(192, 192, 192)) && has(qRgb(128, 128, 128)));
 
   int clicks = 0;
   QObject::connect(&b, &TBI_basebutton::clicked, [&] { ++clicks; });
@@ -263,6 +226,21 @@ TEST(GradientButton, CaptionClickAndDropDownMark) {
   const QSize text = textExtent(b.font(), "");
   const int mx = 73 / 2 + 1 + 2, ty = 25 / 2 - text.height() / 2;
   EXPECT_EQ(rgbAt(shot(b), mx + 1, ty + 1), "0,0,0");
+  // A press shows the button up again and opens the menu below it.
+  b.setFlat(true);
+  menu->addAction("Eintrag");
+  QPoint shownAt;
+  bool upWhileOpen = false;
+  QTimer::singleShot(50, [&] {
+    shownAt = menu->pos();
+    upWhileOpen = b.state() == TBI_basebutton::bsUp && menu->isVisible();
+    menu->close();
+  });
+  QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(3, 3));
+  EXPECT_TRUE(upWhileOpen);
+  EXPECT_LE((shownAt - b.mapToGlobal(QPoint(0, 25))).manhattanLength(), 4);  // style's margin
+  EXPECT_FALSE(b.showBevel());
+  b.setFlat(false);
   menu.reset();
   EXPECT_EQ(b.dropDownMenu(), nullptr);
   EXPECT_NE(rgbAt(shot(b), mx + 1, ty + 1), "0,0,0");
@@ -270,33 +248,23 @@ TEST(GradientButton, CaptionClickAndDropDownMark) {
 
 TEST(GradientButton, AcceleratorWinsOverMenuTitle) {
   QWidget window;
-  auto* layout = new QVBoxLayout(&window);
   auto* bar = new QMenuBar(&window);
   QMenu* ablauf = bar->addMenu("&Ablauf");
-  QMenu* datei = bar->addMenu("&Datei");
   ablauf->addAction("&Ausführen");
-  datei->addAction("&Beenden");
-  layout->setMenuBar(bar);
   auto* edit = new QLineEdit(&window);
-  layout->addWidget(edit);
   auto* run = new TBI_GradientButton(&window);
   asMainWindow(*run, " &Ausführen");
-  layout->addWidget(run);
   int clicks = 0, presses = 0;
   QObject::connect(run, &TBI_basebutton::clicked, [&] { ++clicks; });
-  QObject::connect(
-      run, &TBI_basebutton::mouseDown,
-      [&](Qt::MouseButton button, auto, auto, int, int) { presses += button == Qt::LeftButton; });
+  QObject::connect(run, &TBI_basebutton::mouseDown, [&] { ++presses; });
   window.show();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   edit->setFocus();
 
   QTest::keyClick(edit, Qt::Key_A, Qt::AltModifier);
-  EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(presses, 1);
+  EXPECT_TRUE(clicks == 1 && presses == 1);
   EXPECT_FALSE(ablauf->isVisible());
-  EXPECT_TRUE(edit->text().isEmpty());
 
   run->setButtonEnabled(false);  // a disabled button leaves the key to the menu
   QTest::keyClick(edit, Qt::Key_A, Qt::AltModifier);
@@ -305,66 +273,33 @@ TEST(GradientButton, AcceleratorWinsOverMenuTitle) {
   ablauf->close();
   run->setButtonEnabled(true);
   EXPECT_FALSE(run->DialogChar(QChar('d')));
-  EXPECT_TRUE(run->DialogChar(QChar('a')));
-  EXPECT_EQ(clicks, 2);
 }
 
 TEST(GradientButton, Gallery) {
-  const auto make = [](const QString& caption) {
-    auto b = std::make_unique<TBI_GradientButton>();
-    asMainWindow(*b, caption);
-    return b;
-  };
-  auto normal = make(" &Ausführen");
-  const QImage base = shot(*normal);
-  keep(base, "button-normal");
-  EXPECT_EQ(gray(base, 36, 0), 255);
-  EXPECT_EQ(gray(base, 36, 24), 64);
-
-  auto credits = make(" Das Kino &verlassen");
-  credits->resize(110, 20);
-  credits->setLightColor(clSilver);
-  credits->setShadowColor(clGray);
-  keep(shot(*credits), "button-credits");
-
-  auto pressed = make(" &Ausführen");
-  QTest::mousePress(pressed.get(), Qt::LeftButton, {}, QPoint(5, 5));
-  const QImage pressedShot = shot(*pressed);
-  keep(pressedShot, "button-pressed");
-  EXPECT_EQ(gray(pressedShot, 0, 12), 64);
-  QTest::mouseRelease(pressed.get(), Qt::LeftButton, {}, QPoint(5, 5));
-
-  auto disabled = make(" &Beenden");
-  disabled->setButtonEnabled(false);
-  keep(shot(*disabled), "button-disabled");
-
-  auto horizontal = make("Links");
-  horizontal->setVertical(false);
-  horizontal->setLightColor(clYellow);
-  horizontal->setShadowColor(clMaroon);
-  horizontal->setGlyph(threeFrames());
-  keep(shot(*horizontal), "button-horizontal-glyph");
-
-  const char* layouts[] = {"left", "right", "top", "bottom"};
-  for (TButtonLayout l : {blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom}) {
-    auto b = make("&Glyph");
-    b->resize(73, 45);
-    b->setLayout(l);
-    b->setGlyph(threeFrames());
-    auto menu = std::make_unique<QMenu>();
-    b->setDropDownMenu(menu.get());
-    const QImage image = shot(*b);
-    EXPECT_NE(image, base);
-    keep(image, QString("button-layout-%1").arg(layouts[l]));
-  }
-
-  auto flat = make("Flach");
-  flat->setFlat(true);
-  flat->setGlyph(threeFrames());
-  keep(shot(*flat), "button-flat-outside");
+  const char* names[] = {"normal",         "credits",          "pressed",
+                         "disabled",       "horizontal",       "flat",
+                         "flat-hover",     "menu-glyph-left",  "menu-glyph-right",
+                         "menu-glyph-top", "menu-glyph-bottom"};
+  QMenu menu;
   QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
-  QApplication::sendEvent(flat.get(), &enter);
-  keep(shot(*flat), "button-flat-hover");
+  QImage normal;
+  for (int state = 0; state < 11; ++state) {
+    TBI_GradientButton b;
+    asMainWindow(b, state == 1 ? " Das Kino &verlassen" : " &Ausführen");
+    if (state >= 4) b.setGlyph(threeFrames());
+    if (state == 1) b.resize(110, 20), b.setLightColor(clSilver), b.setShadowColor(clGray);
+    if (state == 2) QTest::mousePress(&b, Qt::LeftButton);
+    if (state == 3) b.setButtonEnabled(false);
+    if (state == 4) b.setVertical(false), b.setLightColor(clYellow), b.setShadowColor(clMaroon);
+    if (state == 5 || state == 6) b.setFlat(true);
+    if (state == 6) QApplication::sendEvent(&b, &enter);
+    if (state >= 7) b.resize(73, 45), b.setLayout(TButtonLayout(state - 7));
+    if (state >= 7) b.setDropDownMenu(&menu);
+    const QImage image = shot(b);
+    if (state == 0) normal = image;
+    EXPECT_TRUE(state == 0 || image != normal) << names[state];
+    keep(image, QString("button-") + names[state]);
+  }
 }
 
 }  // namespace
