@@ -1,0 +1,147 @@
+#include "ui/platform/contexthelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QWhatsThis>
+#include <QWidget>
+
+#include "ui/platform/helpviewer.h"
+
+namespace paxamon {
+
+namespace {
+
+constexpr char kContextProperty[] = "paxamonHelpContext";
+constexpr char kHandlesF1Property[] = "paxamonHandlesF1";
+
+void closeMenus() {
+  // Bounded: a pop-up that refuses to close must not hang the key.
+  for (int i = 0; i < 16; ++i) {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup) return;
+    popup->close();
+  }
+}
+
+class ContextHelpFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+        return keyPress(watched, static_cast<QKeyEvent*>(event));
+      case QEvent::WhatsThis:
+      case QEvent::QueryWhatsThis:
+        return whatsThis(watched, static_cast<QHelpEvent*>(event));
+      default:
+        return false;
+    }
+  }
+
+ private:
+  static bool keyPress(QObject* watched, QKeyEvent* event) {
+    if (event->key() != Qt::Key_F1) return false;
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ShiftModifier) {
+      if (!QWhatsThis::inWhatsThisMode()) QWhatsThis::enterWhatsThisMode();
+      return true;
+    }
+    if (modifiers != Qt::NoModifier) return false;
+
+    // A highlighted menu item: its number, 0 when it has none.
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      QAction* item = menu->activeAction();
+      const int context = helpContext(item ? item : menu->menuAction());
+      const QRect area = item ? menu->actionGeometry(item) : menu->rect();
+      const QPoint position = menu->mapToGlobal(area.bottomLeft());
+      closeMenus();
+      HelpViewer::instance().showContext(context, position);
+      return true;
+    }
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) focus = qobject_cast<QWidget*>(watched);
+    if (!focus) return false;
+    if (auto* bar = qobject_cast<QMenuBar*>(focus); bar && bar->activeAction()) {
+      const QPoint position =
+          bar->mapToGlobal(bar->actionGeometry(bar->activeAction()).bottomLeft());
+      const int context = helpContext(bar->activeAction());
+      closeMenus();
+      HelpViewer::instance().showContext(context, position);
+      return true;
+    }
+    if (handlesF1(focus)) return false;
+    showContextHelp(focus);
+    return true;
+  }
+
+  static bool whatsThis(QObject* watched, QHelpEvent* event) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const int context = widget ? effectiveHelpContext(widget) : 0;
+    if (context == 0) return false;  // Qt asks the parents, which find none either
+    if (event->type() == QEvent::WhatsThis) {
+      // Whoever answers the click ends the mode, as QWhatsThis::showText does.
+      QWhatsThis::leaveWhatsThisMode();
+      HelpViewer::instance().showContext(context, event->globalPos());
+    }
+    event->accept();
+    return true;
+  }
+};
+
+}  // namespace
+
+void setHelpContext(QWidget* widget, int context) {
+  if (widget) widget->setProperty(kContextProperty, context);
+}
+
+int helpContext(const QWidget* widget) {
+  return widget ? widget->property(kContextProperty).toInt() : 0;
+}
+
+void setHelpContext(QAction* action, int context) {
+  if (action) action->setProperty(kContextProperty, context);
+}
+
+int helpContext(const QAction* action) {
+  return action ? action->property(kContextProperty).toInt() : 0;
+}
+
+int effectiveHelpContext(const QWidget* widget) {
+  for (; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
+    if (const int context = helpContext(widget)) return context;
+  }
+  return 0;
+}
+
+void showContextHelp(QWidget* widget) {
+  if (const int context = effectiveHelpContext(widget)) {
+    HelpViewer::instance().showContext(context, widget->mapToGlobal(QPoint(0, widget->height())));
+  }
+}
+
+void setHandlesF1(QWidget* widget, bool own) {
+  if (widget) widget->setProperty(kHandlesF1Property, own);
+}
+
+bool handlesF1(const QWidget* widget) {
+  for (; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
+    if (widget->property(kHandlesF1Property).toBool()) return true;
+  }
+  return false;
+}
+
+void installContextHelp() {
+  static QPointer<ContextHelpFilter> filter;
+  if (filter || !qApp) return;
+  filter = new ContextHelpFilter(qApp);
+  qApp->installEventFilter(filter);
+}
+
+}  // namespace paxamon

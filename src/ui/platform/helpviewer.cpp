@@ -1,0 +1,397 @@
+#include "ui/platform/helpviewer.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "ui/platform/colors.h"
+#include "ui/platform/fonts.h"
+
+namespace paxamon {
+
+namespace {
+
+// The topic a "topic:N" link names, or -1.
+int linkTarget(const QUrl& url) {
+  if (url.scheme() != QStringLiteral("topic")) return -1;
+  bool ok = false;
+  const int index = url.path().toInt(&ok);
+  return ok ? index : -1;
+}
+
+QString codeStyle() {
+  return QStringLiteral("pre { font-family: '%1'; }")
+      .arg(makeFont(QStringLiteral("Courier New"), 13).family());
+}
+
+// The small window of a context pop-up: the topic on the tool-tip colours,
+// closed by any key or click; a link in it opens the help window.
+class HelpPopup : public QFrame {
+ public:
+  HelpPopup(const QString& html, std::function<void(int)> follow)
+      : QFrame(nullptr, Qt::Popup | Qt::FramelessWindowHint), follow_(std::move(follow)) {
+    setObjectName(QStringLiteral("helpPopup"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, toQColor(clInfoBk));
+    colors.setColor(QPalette::WindowText, toQColor(clInfoText));
+    setPalette(colors);
+    setAutoFillBackground(true);
+
+    QTextDocument measure;
+    measure.setDefaultFont(font());
+    measure.setDefaultStyleSheet(codeStyle());
+    measure.setHtml(html);
+    // Text wraps at 360 pixels; code lines, which do not wrap, may widen
+    // the pop-up up to 640.
+    measure.setTextWidth(360);
+    const int width = std::min(640, static_cast<int>(measure.idealWidth()) + 4);
+
+    auto* text = new QLabel(this);
+    text->setObjectName(QStringLiteral("text"));
+    text->setTextFormat(Qt::RichText);
+    text->setWordWrap(true);
+    text->setText(QStringLiteral("<style>%1</style>").arg(codeStyle()) + html);
+    text->setFixedWidth(width);
+    text->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(text, &QLabel::linkActivated, this, [this](const QString& link) {
+      const int target = linkTarget(QUrl(link));
+      const auto follow = follow_;
+      close();
+      if (target >= 0 && follow) follow(target);
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(text);
+  }
+
+  // Shows the pop-up with its top left corner at position, inside the screen.
+  void showAt(QPoint position) {
+    adjustSize();
+    const QScreen* screen = QGuiApplication::screenAt(position);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+      const QRect area = screen->availableGeometry();
+      position.setX(
+          std::clamp(position.x(), area.left(), std::max(area.left(), area.right() - width())));
+      position.setY(
+          std::clamp(position.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+    }
+    move(position);
+    show();
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override { close(); }
+  void mousePressEvent(QMouseEvent*) override { close(); }
+
+ private:
+  std::function<void(int)> follow_;
+};
+
+}  // namespace
+
+// The help window: contents and index on the left, the topic on the right.
+class HelpWindow : public QWidget {
+ public:
+  explicit HelpWindow(const QString& caption) : QWidget(nullptr, Qt::Window) {
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(680, 480);
+
+    tabs_ = new QTabWidget;
+    topics_ = new QListWidget;
+    topics_->setObjectName(QStringLiteral("topics"));
+    tabs_->addTab(topics_, QStringLiteral("&Inhalt"));
+    auto* indexPage = new QWidget;
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    auto* searchLabel = new QLabel(QStringLiteral("&Suchbegriff:"));
+    search_ = new QLineEdit;
+    search_->setObjectName(QStringLiteral("search"));
+    searchLabel->setBuddy(search_);
+    index_ = new QListWidget;
+    index_->setObjectName(QStringLiteral("index"));
+    auto* show = new QPushButton(QStringLiteral("&Anzeigen"));
+    indexLayout->addWidget(searchLabel);
+    indexLayout->addWidget(search_);
+    indexLayout->addWidget(index_);
+    indexLayout->addWidget(show);
+    tabs_->addTab(indexPage, QStringLiteral("In&dex"));
+
+    text_ = new QTextBrowser;
+    text_->setObjectName(QStringLiteral("text"));
+    text_->setOpenLinks(false);
+    text_->document()->setDefaultStyleSheet(codeStyle());
+    back_ = new QPushButton(QStringLiteral("&Zurück"));
+    back_->setEnabled(false);
+    auto* right = new QWidget;
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(back_);
+    bar->addStretch();
+    rightLayout->addLayout(bar);
+    rightLayout->addWidget(text_);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(tabs_);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({220, 460});
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+
+    connect(topics_, &QListWidget::currentRowChanged, this, [this](int row) {
+      if (!filling_ && row >= 0) showTopic(row);
+    });
+    connect(search_, &QLineEdit::textEdited, this, &HelpWindow::seek);
+    connect(search_, &QLineEdit::returnPressed, this, &HelpWindow::showIndexEntry);
+    connect(index_, &QListWidget::itemActivated, this, &HelpWindow::showIndexEntry);
+    connect(show, &QPushButton::clicked, this, &HelpWindow::showIndexEntry);
+    connect(text_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+      if (const int target = linkTarget(url); target >= 0) showTopic(target);
+    });
+    connect(back_, &QPushButton::clicked, this, [this] {
+      if (history_.empty()) return;
+      const int previous = history_.back();
+      history_.pop_back();
+      showTopic(previous, false);
+    });
+  }
+
+  void setFile(std::shared_ptr<const HelpFile> file) {
+    if (file == file_) return;
+    file_ = std::move(file);
+    filling_ = true;
+    topics_->clear();
+    for (const HelpTopic& topic : file_->topics())
+      topics_->addItem(topic.title);
+    index_->clear();
+    index_->addItems(file_->keywords());
+    filling_ = false;
+    history_.clear();
+    back_->setEnabled(false);
+    current_ = -1;
+  }
+
+  void showTopic(int index, bool remember = true) {
+    if (!file_ || index < 0 || index >= static_cast<int>(file_->topics().size())) return;
+    if (remember && current_ >= 0 && current_ != index) history_.push_back(current_);
+    back_->setEnabled(!history_.empty());
+    current_ = index;
+    text_->setHtml(file_->topicHtml(index));
+    filling_ = true;
+    topics_->setCurrentRow(index);
+    filling_ = false;
+  }
+
+  void showContentsTab() { tabs_->setCurrentIndex(0); }
+
+  void showIndexTab(const QString& keyword) {
+    tabs_->setCurrentIndex(1);
+    search_->setText(keyword);
+    seek(keyword);
+  }
+
+  int current() const { return current_; }
+
+ private:
+  // Selects the first keyword that begins with the search text.
+  void seek(const QString& text) {
+    for (int row = 0; row < index_->count(); ++row) {
+      if (index_->item(row)->text().startsWith(text.trimmed(), Qt::CaseInsensitive)) {
+        index_->setCurrentRow(row);
+        index_->scrollToItem(index_->item(row), QAbstractItemView::PositionAtTop);
+        return;
+      }
+    }
+  }
+
+  void showIndexEntry() {
+    if (!file_ || !index_->currentItem()) return;
+    const std::vector<int> found = file_->findKeyword(index_->currentItem()->text());
+    if (!found.empty()) showTopic(found.front());
+  }
+
+  std::shared_ptr<const HelpFile> file_;
+  QTabWidget* tabs_;
+  QListWidget* topics_;
+  QLineEdit* search_;
+  QListWidget* index_;
+  QTextBrowser* text_;
+  QPushButton* back_;
+  std::vector<int> history_;
+  int current_ = -1;
+  bool filling_ = false;
+};
+
+HelpViewer& HelpViewer::instance() {
+  static HelpViewer viewer;
+  return viewer;
+}
+
+void HelpViewer::setHelpFile(const QString& name) {
+  QString cleaned = name;
+  cleaned.replace(u'\\', u'/');
+  if (cleaned.startsWith(QStringLiteral("./"))) cleaned.remove(0, 2);
+  name_ = cleaned;
+}
+
+QString HelpViewer::resolvedPath() const {
+  if (name_.isEmpty()) return {};
+  if (QDir::isAbsolutePath(name_)) return QFileInfo::exists(name_) ? name_ : QString();
+  for (const QString& folder : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
+    const QString path = QDir(folder).filePath(name_);
+    if (QFileInfo(path).isFile()) return path;
+  }
+  return {};
+}
+
+std::shared_ptr<const HelpFile> HelpViewer::file() {
+  const QString path = resolvedPath();
+  if (path.isEmpty()) {
+    tell(QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden, weder im Arbeitsverzeichnis "
+                        "noch im Programmverzeichnis.")
+             .arg(QFileInfo(name_).fileName()));
+    return nullptr;
+  }
+  const QFileInfo info(path);
+  const std::pair<qint64, qint64> stamp{info.lastModified().toMSecsSinceEpoch(), info.size()};
+  if (!file_ || path != loadedPath_ || stamp != loadedStamp_) {
+    std::optional<HelpFile> loaded = HelpFile::load(path);
+    if (!loaded) {
+      tell(QStringLiteral("Die Hilfedatei %1 lässt sich nicht lesen.").arg(path));
+      return nullptr;
+    }
+    file_ = std::make_shared<const HelpFile>(std::move(*loaded));
+    loadedPath_ = path;
+    loadedStamp_ = stamp;
+  }
+  return file_;
+}
+
+QString HelpViewer::caption() const {
+  return QStringLiteral("%1-Hilfe").arg(QFileInfo(name_).completeBaseName());
+}
+
+void HelpViewer::tell(const QString& text) {
+  if (box_) box_->close();
+  auto* box = new QMessageBox(QMessageBox::Information, caption(), text, QMessageBox::Ok);
+  box->setObjectName(QStringLiteral("helpViewerMessage"));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setAttribute(Qt::WA_QuitOnClose, false);
+  box->setWindowModality(Qt::NonModal);
+  box->show();
+  box_ = box;
+}
+
+HelpWindow* HelpViewer::openWindow(std::shared_ptr<const HelpFile> file) {
+  if (!window_) window_ = new HelpWindow(caption());
+  window_->setFile(std::move(file));
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+  return window_;
+}
+
+void HelpViewer::showContents() {
+  if (hook_) return hook_({HelpCommand::Contents, 0, {}, {}});
+  const auto help = file();
+  if (!help) return;
+  HelpWindow* window = openWindow(help);
+  window->showContentsTab();
+  window->showTopic(help->contentsTopic());
+}
+
+void HelpViewer::showContext(int context, QPoint position) {
+  if (hook_) return hook_({HelpCommand::ContextPopup, context, {}, position});
+  const auto help = file();
+  if (!help) return;
+  const int topic = help->findContext(context);
+  if (topic < 0) {
+    tell(QStringLiteral("Die Hilfedatei enthält kein Thema zur Kontextnummer %1.").arg(context));
+    return;
+  }
+  if (popup_) popup_->close();
+  const QString html =
+      QStringLiteral("<b>%1</b>").arg(help->topics()[topic].title.toHtmlEscaped()) +
+      help->topicHtml(topic, false);
+  auto* popup = new HelpPopup(html, [this, help](int target) {
+    HelpWindow* window = openWindow(help);
+    window->showTopic(target);
+  });
+  popup_ = popup;
+  popup->showAt(position.isNull() ? QCursor::pos() : position);
+}
+
+void HelpViewer::showKeyword(const QString& keyword) {
+  if (hook_) return hook_({HelpCommand::Keyword, 0, keyword, {}});
+  const auto help = file();
+  if (!help) return;
+  const std::vector<int> found = help->findKeyword(keyword);
+  if (found.empty()) {
+    tell(QStringLiteral("Die Hilfedatei enthält kein Thema zum Stichwort „%1“.").arg(keyword));
+    return;
+  }
+  HelpWindow* window = openWindow(help);
+  window->showIndexTab(keyword);
+  window->showTopic(found.front());
+}
+
+void HelpViewer::closeAll() {
+  for (QWidget* widget : {static_cast<QWidget*>(window_.data()), popup_.data(), box_.data()}) {
+    if (widget) widget->close();
+  }
+}
+
+QWidget* HelpViewer::helpWindow() const {
+  return window_;
+}
+QWidget* HelpViewer::popup() const {
+  return popup_;
+}
+QWidget* HelpViewer::messageBox() const {
+  return box_;
+}
+int HelpViewer::currentTopic() const {
+  return window_ ? window_->current() : -1;
+}
+
+HelpRequestHook HelpViewer::setRequestHook(HelpRequestHook hook) {
+  return std::exchange(hook_, std::move(hook));
+}
+
+HelpRequestRecorder::HelpRequestRecorder()
+    : previous_(HelpViewer::instance().setRequestHook(
+          [this](const HelpRequest& request) { requests_.push_back(request); })) {}
+
+HelpRequestRecorder::~HelpRequestRecorder() {
+  HelpViewer::instance().setRequestHook(std::move(previous_));
+}
+
+}  // namespace paxamon

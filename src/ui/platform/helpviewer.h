@@ -1,0 +1,108 @@
+// The help viewer: our stand-in for the platform's help program. It serves
+// three requests on the application's help file:
+//   showContents  - the help window at the contents topic (help finder),
+//   showContext   - a small pop-up with the topic of a help context number,
+//   showKeyword   - the help window at the topic of an index keyword.
+// The help window is not modal: a topic list, a keyword index with a search
+// field, and the topic text. The help file (see helpfile.h) is named
+// "Paxamon.hlp" unless set otherwise; a relative name is looked up in the
+// current working directory first, then beside the executable, at every
+// request. When there is no file, or no topic for the number or keyword,
+// the viewer says so in a small box of its own (not modal, as the separate
+// help program's box would be).
+//
+// Tests install a HelpRequestHook (or a HelpRequestRecorder): requests then
+// go to the hook only and no window opens.
+#pragma once
+
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "ui/platform/helpfile.h"
+
+class QWidget;
+
+namespace paxamon {
+
+enum class HelpCommand { Contents, ContextPopup, Keyword };
+
+struct HelpRequest {
+  HelpCommand command = HelpCommand::Contents;
+  int context = 0;  // ContextPopup
+  QString keyword;  // Keyword
+  QPoint position;  // ContextPopup: where the pop-up goes, in screen pixels
+};
+
+using HelpRequestHook = std::function<void(const HelpRequest&)>;
+
+class HelpWindow;
+
+class HelpViewer {
+ public:
+  static HelpViewer& instance();
+
+  // The help file name; backslashes count as slashes and a leading "./" is
+  // dropped, so the platform form ".\Paxamon.hlp" works too.
+  void setHelpFile(const QString& name);
+  QString helpFile() const { return name_; }
+  // Where the file is found now; empty when it is nowhere.
+  QString resolvedPath() const;
+
+  void showContents();
+  // A null position puts the pop-up at the mouse pointer.
+  void showContext(int context, QPoint position = {});
+  void showKeyword(const QString& keyword);
+
+  // Closes the help window, the pop-up and the viewer's boxes.
+  void closeAll();
+
+  // The viewer's windows, while they are open (for tests).
+  QWidget* helpWindow() const;
+  QWidget* popup() const;
+  QWidget* messageBox() const;
+  // The topic the help window shows, or -1.
+  int currentTopic() const;
+
+  // Returns the hook before.
+  HelpRequestHook setRequestHook(HelpRequestHook hook);
+
+ private:
+  HelpViewer() = default;
+  // The file, read anew when it changed; null (after saying so) when missing.
+  std::shared_ptr<const HelpFile> file();
+  void tell(const QString& text);
+  HelpWindow* openWindow(std::shared_ptr<const HelpFile> file);
+  QString caption() const;
+
+  QString name_ = QStringLiteral("Paxamon.hlp");
+  QString loadedPath_;
+  std::pair<qint64, qint64> loadedStamp_{-1, -1};  // time and size
+  std::shared_ptr<const HelpFile> file_;
+  QPointer<HelpWindow> window_;
+  QPointer<QWidget> popup_;
+  QPointer<QWidget> box_;
+  HelpRequestHook hook_;
+};
+
+// Records every request while it lives, instead of showing anything.
+class HelpRequestRecorder {
+ public:
+  HelpRequestRecorder();
+  ~HelpRequestRecorder();
+  HelpRequestRecorder(const HelpRequestRecorder&) = delete;
+  HelpRequestRecorder& operator=(const HelpRequestRecorder&) = delete;
+
+  const std::vector<HelpRequest>& requests() const { return requests_; }
+  void clear() { requests_.clear(); }
+
+ private:
+  std::vector<HelpRequest> requests_;
+  HelpRequestHook previous_;
+};
+
+}  // namespace paxamon
