@@ -11,6 +11,7 @@
 #include <limits>
 #include <string>
 
+#include "ui/platform/contexthelp.h"
 #include "ui/platform/drawing.h"
 #include "ui/platform/fonts.h"
 
@@ -153,6 +154,8 @@ TStringGrid::TStringGrid(QWidget* parent) : QWidget(parent), cells_(16) {
   setFont(makeFont(QStringLiteral("Courier"), 11));
   editor_ = new TInplaceEdit(this);
   setFocusProxy(editor_);
+  // F1 comes to the key handlers first; see handleKeyPress.
+  setHandlesF1(this, true);
   connect(editor_, &QLineEdit::textChanged, this, &TStringGrid::commitText);
   connect(qApp, &QApplication::focusChanged, this, [this] { updateLook(); });
   updateFrame();
@@ -386,6 +389,10 @@ void TStringGrid::handleKeyPress(QKeyEvent* event) {
   // only knows the key that was really pressed.
   bool keyDownDone = key == 0;
   if (!keyDownDone) {
+    if (key == vk::F1 && shift == TShiftState{}) {
+      showContextHelp(this);
+      return;
+    }
     if (navigate(key, shift)) return;
     keyDownDone = key != code;
   }

@@ -23,6 +23,9 @@
 // and Ctrl+Z undo (26) from these characters, so swallowing them stops the
 // action. Shift+Insert, Ctrl+Insert and Shift+Delete work on key down.
 // Auto-repeated keys repeat key down and key press without key up.
+// F1 (without Ctrl, Alt or Shift) that key down leaves alone then asks for
+// the grid's context help (see contexthelp.h): a key-down handler that sets
+// the grid's help context to 0 holds that help back.
 //
 // Navigation: Up and Down move one row and stay at the first and last row;
 // Page Up/Down and Ctrl+Home/End go to the first or last row; Tab and
