@@ -265,7 +265,9 @@ void HelpViewer::setHelpFile(const QString& name) {
 QString HelpViewer::resolvedPath() const {
   if (name_.isEmpty()) return {};
   if (QDir::isAbsolutePath(name_)) return QFileInfo::exists(name_) ? name_ : QString();
-  for (const QString& folder : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  for (const QString& folder :
+       {QDir::currentPath(), programFolder, programFolder + QStringLiteral("/../share/paxamon")}) {
     const QString path = QDir(folder).filePath(name_);
     if (QFileInfo(path).isFile()) return path;
   }

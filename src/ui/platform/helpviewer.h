@@ -6,7 +6,8 @@
 // The help window is not modal: a topic list, a keyword index with a search
 // field, and the topic text. The help file (see helpfile.h) is named
 // "Paxamon.hlp" unless set otherwise; a relative name is looked up in the
-// current working directory first, then beside the executable, at every
+// current working directory first, then beside the executable, then in
+// ../share/paxamon from the executable (an installed program), at every
 // request. When there is no file, or no topic for the number or keyword,
 // the viewer says so in a small box of its own (not modal, as the separate
 // help program's box would be).

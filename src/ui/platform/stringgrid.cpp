@@ -390,7 +390,7 @@ void TStringGrid::handleKeyPress(QKeyEvent* event) {
   bool keyDownDone = key == 0;
   if (!keyDownDone) {
     if (key == vk::F1 && shift == TShiftState{}) {
-      showContextHelp(this);
+      showContextHelp(editorShown() ? static_cast<QWidget*>(editor_) : this);  // below the cell
       return;
     }
     if (navigate(key, shift)) return;
