@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Paxamon and runs it: for now the headless runner, tracing an example.
+# Builds Paxamon and starts its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -7,4 +7,15 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$(nproc)" >/dev/null
 
-exec build/src/cli/paxamon-run --trace examples/multiplikation.pax
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  cat >&2 <<'MSG'
+Paxamon needs a graphical display, and none is set (DISPLAY is empty).
+Start it on a desktop, or on a virtual display:
+  xvfb-run -s '-screen 0 1280x1024x24' ./scripts/run.sh
+Without a window, the headless runner runs programs too:
+  build/src/cli/paxamon-run --trace examples/summe.pax
+MSG
+  exit 1
+fi
+
+exec build/src/ui/main/paxamon "$@"

@@ -1,0 +1,265 @@
+#include "ui/main/TForm1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+
+#include "machine/runmode.h"
+#include "ui/components/bi_btns.h"
+#include "ui/main/Uwait.h"
+#include "ui/platform/controls.h"
+#include "ui/platform/helpviewer.h"
+#include "ui/platform/messagebox.h"
+#include "ui/platform/stringgrid.h"
+#include "ui/platform/textcodec.h"
+
+namespace paxamon {
+
+// Holds back all input while a full run is in progress: Escape and a request
+// to close the main window stop the run after the current step; everything
+// else (typing, clicks, menus, shortcuts) is dropped until the run has ended.
+class FullRunGuard : public QObject {
+ public:
+  explicit FullRunGuard(QWidget* mainWindow) : mainWindow_(mainWindow) {
+    qApp->installEventFilter(this);
+  }
+  ~FullRunGuard() override { qApp->removeEventFilter(this); }
+
+  bool stop = false;
+  bool closeRequested = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::ShortcutOverride:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) stop = true;
+        return true;
+      case QEvent::Close:
+        // The request reaches the window-system window before the widget.
+        if (watched == mainWindow_ ||
+            watched == static_cast<QObject*>(mainWindow_->windowHandle())) {
+          stop = true;
+          closeRequested = true;
+        }
+        event->ignore();
+        return true;
+      case QEvent::KeyRelease:
+      case QEvent::Shortcut:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+      case QEvent::Wheel:
+      case QEvent::ContextMenu:
+      case QEvent::InputMethod:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+      case QEvent::TabletPress:
+      case QEvent::TabletMove:
+      case QEvent::TabletRelease:
+      case QEvent::WhatsThis:
+        return true;
+      default:
+        return false;
+    }
+  }
+
+ private:
+  QWidget* mainWindow_;
+};
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::WindowContextHelpButtonHint),
+      FullRunPause(fullRunPause) {
+  createControls();
+  createMenu();
+  setFixedSize(Client->width(), Client->height() + menuBar()->sizeHint().height());
+  bindHandlers();
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::bindHandlers() {
+  connect(Neu1, &QAction::triggered, this, &TForm1::BCleanClick);
+  connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::BCleanClick);
+  connect(Beenden1, &QAction::triggered, this, &TForm1::BEndeClick);
+  connect(BI_GradientButton2, &TBI_GradientButton::clicked, this, &TForm1::BEndeClick);
+  connect(ausfhren1, &QAction::triggered, this, &TForm1::BRunClick);
+  connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::BRunClick);
+  connect(BI_GradientButton1, &TBI_GradientButton::clicked, this, &TForm1::BRunClick);
+  connect(MEinzel, &QAction::triggered, this, &TForm1::MEinzelClick);
+  connect(MAlle, &QAction::triggered, this, &TForm1::MAlleClick);
+  LMode->OnClick = [this] { LModeClick(); };
+  connect(HilfezuPaxamon1, &QAction::triggered, this, &TForm1::HilfezuPaxamon1Click);
+}
+
+void TForm1::FormCreate() {
+  BCleanClick();
+}
+
+void TForm1::FormShow() {
+  Mem1->setFocus();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shown_) {
+    shown_ = true;
+    // Centred on the screen the first time it is shown.
+    if (const QScreen* screen = this->screen()) {
+      const QRect area = screen->geometry();
+      const QSize outer = frameGeometry().size();
+      move(area.x() + (area.width() - outer.width()) / 2,
+           area.y() + (area.height() - outer.height()) / 2);
+    }
+  }
+  FormShow();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (running_) {
+    // A run in single steps ends at its dialog; a full run stops after the
+    // current step, then the window closes.
+    closeAfterRun_ = true;
+    if (guard_) guard_->stop = true;
+    event->ignore();
+    return;
+  }
+  // Closing the main window ends the program, help windows included.
+  HelpViewer::instance().closeAll();
+  QMainWindow::closeEvent(event);
+}
+
+void TForm1::BCleanClick() {
+  for (TEdit* field : {EIR, EPC, EXR, EAK})
+    field->setText(QString());
+  for (TStringGrid* grid : {Mem1, Mem2}) {
+    for (int row = 0; row < kRowsPerGrid; ++row)
+      grid->setCells(0, row, QString());
+    grid->setCol(0);
+    grid->setRow(0);
+  }
+  Mem1->setFocus();
+}
+
+void TForm1::BRunClick() {
+  if (running_) return;
+  running_ = true;
+  if (!Machine.singleStep) guard_ = new FullRunGuard(this);
+  run(Machine, *this, FullRunPause);
+  const bool closeNow = closeAfterRun_ || (guard_ && guard_->closeRequested);
+  delete guard_;
+  guard_ = nullptr;
+  running_ = false;
+  closeAfterRun_ = false;
+  if (closeNow) close();
+}
+
+void TForm1::BEndeClick() {
+  close();
+}
+
+void TForm1::MEinzelClick() {
+  Machine.singleStep = true;
+  MEinzel->setChecked(true);
+  MAlle->setChecked(false);
+  LMode->setCaption(QStringLiteral("Modus: Einzelschritte"));
+}
+
+void TForm1::MAlleClick() {
+  Machine.singleStep = false;
+  MEinzel->setChecked(false);
+  MAlle->setChecked(true);
+  LMode->setCaption(QStringLiteral("Modus: Gesamtdurchlauf"));
+}
+
+void TForm1::LModeClick() {
+  if (Machine.singleStep) {
+    MAlleClick();
+  } else {
+    MEinzelClick();
+  }
+}
+
+void TForm1::HilfezuPaxamon1Click() {
+  HelpViewer::instance().showContents();
+}
+
+// --- RunView ---
+
+CellTexts TForm1::readCells() {
+  CellTexts texts;
+  for (int row = 0; row < kRowsPerGrid; ++row) {
+    texts[static_cast<std::size_t>(row)] = toCellText(Mem1->Cells(0, row));
+    texts[static_cast<std::size_t>(kRowsPerGrid + row)] = toCellText(Mem2->Cells(0, row));
+  }
+  return texts;
+}
+
+void TForm1::writeCells(const CellTexts& texts) {
+  for (int row = 0; row < kRowsPerGrid; ++row) {
+    Mem1->setCells(0, row, fromCellText(texts[static_cast<std::size_t>(row)]));
+    Mem2->setCells(0, row, fromCellText(texts[static_cast<std::size_t>(kRowsPerGrid + row)]));
+  }
+}
+
+void TForm1::selectCell(CellAddress address) {
+  if (address < kRowsPerGrid) {
+    Mem1->setRow(address);
+  } else {
+    Mem2->setRow(address - kRowsPerGrid);
+  }
+}
+
+void TForm1::setIR(std::string_view text) {
+  EIR->setText(fromCellText(text));
+}
+void TForm1::setPC(std::string_view text) {
+  EPC->setText(fromCellText(text));
+}
+void TForm1::setXR(std::string_view text) {
+  EXR->setText(fromCellText(text));
+}
+void TForm1::setAK(std::string_view text) {
+  EAK->setText(fromCellText(text));
+}
+void TForm1::setSign(std::string_view text) {
+  LAdd->setCaption(fromCellText(text));
+}
+void TForm1::setControlPath(std::string_view text) {
+  LSteuer->setCaption(fromCellText(text));
+}
+void TForm1::setDataPath(std::string_view text) {
+  LRechen->setCaption(fromCellText(text));
+}
+
+void TForm1::showRunError(std::string_view text) {
+  showMessage(fromCellText(text));
+}
+
+StepChoice TForm1::showStepDialog() {
+  if (!Form2) return StepChoice::Next;
+  return Form2->execute(this);
+}
+
+void TForm1::repaintNow() {
+  repaint();
+}
+
+bool TForm1::stopRequested() {
+  // Lets the window system keep the window alive (exposes, Escape, a close
+  // request); the guard drops every other input.
+  QCoreApplication::processEvents();
+  return guard_ && guard_->stop;
+}
+
+}  // namespace paxamon

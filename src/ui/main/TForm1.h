@@ -1,0 +1,113 @@
+// The main window: the block diagram of the computer with its memory grids
+// and register fields, the menu and tool bar with every command, and the
+// view through which the executor shows a run.
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QToolButton>
+
+#include "machine/executor.h"
+#include "machine/state.h"
+
+namespace paxamon {
+
+class TBevel;
+class TBI_GradientButton;
+class TDfGradient;
+class TEdit;
+class TForm2;
+class TGroupBox;
+class TLabel;
+class TShape;
+class TStringGrid;
+class FullRunGuard;
+
+class TForm1 : public QMainWindow, public RunView {
+  Q_OBJECT
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The single-step dialog, created after this window at program start.
+  void setStepDialog(TForm2* dialog) { Form2 = dialog; }
+
+  MachineState Machine;
+
+  // Controls, in the order they lie from back to front.
+  QWidget* Client;
+  TDfGradient* DfGradient1;
+  TShape* Shape1;
+  TBevel* Bevel7;
+  QToolButton *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton1, *SpeedButton5;
+  TLabel *Label8, *Label7;
+  TGroupBox* GroupBox2;
+  TLabel *Label1, *Label2;
+  TEdit *EIR, *EPC;
+  TGroupBox* GroupBox3;
+  TLabel *Label3, *Label4;
+  TEdit *EXR, *EAK;
+  TGroupBox* GroupBox1;
+  TLabel *Label5, *Label6;
+  TStringGrid *Mem1, *Mem2;
+  TBevel *Bevel1, *Bevel2, *Bevel3, *Bevel4, *Bevel5, *Bevel6;
+  TLabel *LSteuer, *LRechen, *LAdd, *LMode;
+  TBI_GradientButton *BI_GradientButton1, *BI_GradientButton2;
+
+  // The main menu.
+  QMenu *N6Datei1, *Ablauf1, *Hilfe1;
+  QAction *Neu1, *Programmladen1, *Programmspeichern1, *Beenden1;
+  QAction *ausfhren1, *MEinzel, *MAlle;
+  QAction *HilfezuPaxamon1, *Befehlsbersicht1, *ber1;
+
+  // Handlers.
+  void FormCreate();
+  void FormShow();
+  void BCleanClick();
+  void BRunClick();
+  void BEndeClick();
+  void MEinzelClick();
+  void MAlleClick();
+  void LModeClick();
+  void HilfezuPaxamon1Click();
+
+  // Whether a run is in progress.
+  bool isRunning() const { return running_; }
+
+  // RunView
+  CellTexts readCells() override;
+  void writeCells(const CellTexts& texts) override;
+  void selectCell(CellAddress address) override;
+  void setIR(std::string_view text) override;
+  void setPC(std::string_view text) override;
+  void setXR(std::string_view text) override;
+  void setAK(std::string_view text) override;
+  void setSign(std::string_view text) override;
+  void setControlPath(std::string_view text) override;
+  void setDataPath(std::string_view text) override;
+  void showRunError(std::string_view text) override;
+  StepChoice showStepDialog() override;
+  void repaintNow() override;
+  bool stopRequested() override;
+
+  // The pause after each step of a full run; tests leave it out.
+  PauseFunction FullRunPause;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createControls();  // the design-time layout
+  void createMenu();
+  void bindHandlers();
+
+  TForm2* Form2 = nullptr;
+  FullRunGuard* guard_ = nullptr;  // only while a full run is in progress
+  bool running_ = false;
+  bool closeAfterRun_ = false;
+  bool shown_ = false;
+};
+
+}  // namespace paxamon

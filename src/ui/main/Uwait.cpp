@@ -1,0 +1,95 @@
+#include "ui/main/Uwait.h"
+
+#include <QKeyEvent>
+#include <QMargins>
+
+#include "ui/platform/colors.h"
+#include "ui/platform/fonts.h"
+
+namespace paxamon {
+
+TForm2::TForm2(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  // Design-time layout.
+  setWindowTitle(QStringLiteral("Einzelschritte"));
+  setFixedSize(180, 24);
+  setFont(makeFont("MS Sans Serif", 11));
+  Button1 = new QPushButton(QStringLiteral("nächster &Schritt"), this);
+  Button1->setGeometry(0, 0, 89, 25);
+  Button2 = new QPushButton(QStringLiteral("&Abbrechen"), this);
+  Button2->setGeometry(92, 0, 89, 25);
+  setTabOrder(Button1, Button2);
+
+  connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+}
+
+StepChoice TForm2::execute(QWidget* owner) {
+  owner_ = owner;
+  choice_ = StepChoice::Next;
+  exec();
+  return choice_;
+}
+
+QPoint TForm2::placement(const QRect& ownerFrame, const QSize& dialogFrame) {
+  return {ownerFrame.left() + ownerFrame.width() / 2 - dialogFrame.width() / 2,
+          ownerFrame.top() + ownerFrame.height() + 3};
+}
+
+namespace {
+// The window manager's frame around a window's client area; empty until the
+// window has been shown once.
+QMargins frameMargins(const QWidget* window) {
+  const QRect outer = window->frameGeometry();
+  const QRect inner = window->geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+}  // namespace
+
+void TForm2::FormShow() {
+  if (owner_) {
+    // Before its first showing the dialog's frame is unknown; the owner's,
+    // from the same window manager, stands in for it.
+    QMargins frame = frameMargins(this);
+    if (frame.isNull()) frame = frameMargins(owner_);
+    const QPoint outer = placement(owner_->frameGeometry(), size().grownBy(frame));
+    setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), size()));
+  }
+  Button1->setFocus();
+}
+
+void TForm2::Button1Click() {
+  close();
+}
+
+void TForm2::Button2Click() {
+  choice_ = StepChoice::Cancel;
+  close();
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+  // The dialog has no cancel button of its own: Escape does nothing. The
+  // buttons' access letters work without Alt, as in a dialog.
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      event->accept();
+      return;
+    case Qt::Key_S:
+      if (event->modifiers() == Qt::NoModifier) return Button1->click();
+      break;
+    case Qt::Key_A:
+      if (event->modifiers() == Qt::NoModifier) return Button2->click();
+      break;
+    default:
+      break;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace paxamon

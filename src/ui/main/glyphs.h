@@ -1,0 +1,27 @@
+// The pictures of the main window: the five tool-button glyphs (16 x 16,
+// drawn in code, each with a greyed twin) and the window icon (an XPM file,
+// installed as the program's icon too).
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+namespace paxamon {
+
+QImage newProgramGlyph();   // a white sheet with a folded corner and yellow rays
+QImage loadProgramGlyph();  // an opening yellow folder with a document
+QImage saveProgramGlyph();  // a black floppy disk
+QImage runGlyph();          // a blue arrow pointing right, crossed by a red line
+QImage overviewGlyph();     // a red question mark on a yellow disc
+
+// The greyed image of a glyph: its shape embossed in the shadow colour with a
+// highlight one pixel to the lower right, as disabled buttons show glyphs.
+QImage greyedGlyph(const QImage& glyph);
+
+// A tool-button icon: the glyph, and its greyed image for the disabled state.
+QIcon toolButtonIcon(const QImage& glyph);
+
+// 32 x 32: a black chip with yellow pins, drawn diagonally.
+QIcon windowIcon();
+
+}  // namespace paxamon

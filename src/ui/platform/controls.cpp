@@ -1,0 +1,271 @@
+#include "ui/platform/controls.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/platform/drawing.h"
+
+namespace paxamon {
+
+QStringList wrapText(const QString& text, const QFontMetrics& metrics, int width) {
+  QStringList lines;
+  QString rest = text;
+  while (!rest.isEmpty()) {
+    int fit = 0;
+    while (fit < rest.size() && metrics.horizontalAdvance(rest.left(fit + 1)) <= width)
+      ++fit;
+    if (fit == rest.size()) {
+      lines << rest;
+      break;
+    }
+    int end;   // the line is rest[0, end)
+    int used;  // characters the line uses up, a blank after it included
+    if (rest[fit] == ' ' && fit > 0) {
+      end = fit;
+    } else {
+      int blank = fit;
+      while (blank > 0 && rest[blank] != ' ')
+        --blank;
+      if (rest[blank] == ' ') {
+        end = blank + 1;  // the blank stays at the end of the line
+      } else {
+        // A word wider than the line stands alone on it.
+        end = static_cast<int>(rest.indexOf(' '));
+        if (end < 0) end = static_cast<int>(rest.size());
+      }
+    }
+    used = end + (end < rest.size() && rest[end] == ' ' ? 1 : 0);
+    lines << rest.left(end);
+    rest = rest.mid(used);
+  }
+  return lines;
+}
+
+// --- TLabel ---
+
+TLabel::TLabel(QWidget* parent) : QWidget(parent) {}
+
+void TLabel::setCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  adjustSize();
+  update();
+}
+
+void TLabel::setColor(TColor color) {
+  if (color == color_) return;
+  color_ = color;
+  update();
+}
+
+void TLabel::setFontColor(TColor color) {
+  if (color == fontColor_) return;
+  fontColor_ = color;
+  update();
+}
+
+void TLabel::setTransparent(bool transparent) {
+  if (transparent == transparent_) return;
+  transparent_ = transparent;
+  update();
+}
+
+void TLabel::setAlignment(TAlignment alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
+  update();
+}
+
+void TLabel::setAutoSize(bool autoSize) {
+  if (autoSize == autoSize_) return;
+  autoSize_ = autoSize;
+  adjustSize();
+}
+
+void TLabel::setWordWrap(bool wordWrap) {
+  if (wordWrap == wordWrap_) return;
+  wordWrap_ = wordWrap;
+  adjustSize();
+  update();
+}
+
+void TLabel::adjustSize() {
+  if (!autoSize_ || wordWrap_) return;
+  const QFontMetrics metrics(font());
+  const int width = metrics.horizontalAdvance(QString(caption_).remove('&'));
+  QRect r = geometry();
+  if (alignment_ == TAlignment::taRightJustify) {
+    r.setLeft(r.right() + 1 - width);
+  } else {
+    r.setWidth(width);
+  }
+  r.setHeight(metrics.height());
+  setGeometry(r);
+}
+
+void TLabel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) adjustSize();
+  QWidget::changeEvent(event);
+}
+
+void TLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (!transparent_) painter.fillRect(rect(), toQColor(color_));
+  painter.setFont(font());
+  painter.setPen(toQColor(fontColor_));
+  const QFontMetrics metrics(font());
+  const QStringList lines =
+      wordWrap_ ? wrapText(caption_, metrics, width()) : QStringList{caption_};
+  int flags = Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextDontClip;
+  switch (alignment_) {
+    case TAlignment::taLeftJustify:
+      flags |= Qt::AlignLeft;
+      break;
+    case TAlignment::taRightJustify:
+      flags |= Qt::AlignRight;
+      break;
+    case TAlignment::taCenter:
+      flags |= Qt::AlignHCenter;
+      break;
+  }
+  int y = 0;
+  for (const QString& line : lines) {
+    painter.drawText(QRect(0, y, width(), metrics.height()), flags, line);
+    y += metrics.height();
+  }
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+      OnClick) {
+    OnClick();
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+// --- TBevel ---
+
+TBevel::TBevel(TBevelShape shape, TBevelStyle style, QWidget* parent)
+    : QWidget(parent), shape_(shape), style_(style) {}
+
+void TBevel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  QColor c1 = toQColor(clBtnShadow);
+  QColor c2 = toQColor(clBtnHighlight);
+  if (style_ == TBevelStyle::bsRaised) std::swap(c1, c2);
+  const int w = width(), h = height();
+  // A box: first colour on the left and top, second on the right and bottom.
+  auto box = [&p](const QRect& r, const QColor& a, const QColor& b) {
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height() + 1), a);
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), a);
+    p.fillRect(QRect(r.right() + 1, r.top(), 1, r.height() + 1), b);
+    p.fillRect(QRect(r.left() + 1, r.bottom() + 1, r.width(), 1), b);
+  };
+  switch (shape_) {
+    case TBevelShape::bsBox:
+      box(QRect(0, 0, w - 1, h - 1), c1, c2);
+      break;
+    case TBevelShape::bsFrame:
+      box(QRect(1, 1, w - 2, h - 2), c2, c2);
+      box(QRect(0, 0, w - 2, h - 2), c1, c1);
+      break;
+    case TBevelShape::bsTopLine:
+      p.fillRect(0, 0, w, 1, c1);
+      p.fillRect(0, 1, w, 1, c2);
+      break;
+    case TBevelShape::bsBottomLine:
+      p.fillRect(0, h - 2, w, 1, c1);
+      p.fillRect(0, h - 1, w, 1, c2);
+      break;
+    case TBevelShape::bsLeftLine:
+      p.fillRect(0, 0, 1, h, c1);
+      p.fillRect(1, 0, 1, h, c2);
+      break;
+    case TBevelShape::bsRightLine:
+      p.fillRect(w - 2, 0, 1, h, c1);
+      p.fillRect(w - 1, 0, 1, h, c2);
+      break;
+  }
+}
+
+// --- TGroupBox ---
+
+TGroupBox::TGroupBox(const QString& caption, QWidget* parent)
+    : QWidget(parent), caption_(caption) {}
+
+void TGroupBox::setColor(TColor color) {
+  color_ = color;
+  update();
+}
+
+void TGroupBox::setFontColor(TColor color) {
+  fontColor_ = color;
+  update();
+}
+
+void TGroupBox::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), toQColor(color_));
+  const QFontMetrics metrics(font());
+  const int h = metrics.height();
+  // The etched frame: a highlight frame one pixel right and down, the
+  // shadow frame over it.
+  const QRect frame(0, h / 2 - 1, width() - 1, height() - (h / 2 - 1) - 1);
+  drawEdgeLines(p, frame.translated(1, 1), toQColor(clBtnHighlight), toQColor(clBtnHighlight));
+  drawEdgeLines(p, frame, toQColor(clBtnShadow), toQColor(clBtnShadow));
+  if (!caption_.isEmpty()) {
+    const QRect text(8, 0, metrics.horizontalAdvance(caption_), h);
+    p.fillRect(text, toQColor(color_));
+    p.setFont(font());
+    p.setPen(toQColor(fontColor_));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, caption_);
+  }
+}
+
+// --- TEdit ---
+
+TEdit::TEdit(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void TEdit::setText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  update();
+}
+
+void TEdit::setUpperCase(bool upper) {
+  upperCase_ = upper;
+  update();
+}
+
+void TEdit::setFontColor(TColor color) {
+  fontColor_ = color;
+  update();
+}
+
+void TEdit::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), toQColor(clWindow));
+  // The sunken edge: shadow over dark shadow on the top and left, highlight
+  // over light on the bottom and right.
+  drawEdgeLines(p, rect(), toQColor(clBtnShadow), toQColor(clBtnHighlight));
+  drawEdgeLines(p, rect().adjusted(1, 1, -1, -1), toQColor(cl3DDkShadow), toQColor(cl3DLight));
+  p.setClipRect(rect().adjusted(2, 2, -2, -2));
+  p.setFont(font());
+  p.setPen(toQColor(fontColor_));
+  const QFontMetrics metrics(font());
+  p.drawText(QPoint(3, 3 + metrics.ascent()), upperCase_ ? text_.toUpper() : text_);
+}
+
+// --- TShape ---
+
+TShape::TShape(TColor brush, QWidget* parent) : QWidget(parent), brush_(brush) {}
+
+void TShape::paintEvent(QPaintEvent*) {
+  QPainter(this).fillRect(rect(), toQColor(brush_));
+}
+
+}  // namespace paxamon

@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "machine/runmode.h"
+#include "ui/components/bi_btns.h"
+#include "ui/main/TForm1.h"
+#include "ui/main/Uwait.h"
+#include "ui/platform/contexthelp.h"
+#include "ui/platform/controls.h"
+#include "ui/platform/helpviewer.h"
+#include "ui/platform/messagebox.h"
+#include "ui/platform/stringgrid.h"
+
+namespace paxamon {
+namespace {
+
+// A main window with its step dialog, as the program starts them.
+struct Program {
+  Program() {
+    form2 = new TForm2(&form1);
+    form1.setStepDialog(form2);
+    form1.FullRunPause = nullptr;
+    form1.show();
+    QApplication::setActiveWindow(&form1);
+  }
+  void load(std::initializer_list<const char*> texts) {
+    int address = 0;
+    for (const char* t : texts) {
+      TStringGrid* grid = address < 16 ? form1.Mem1 : form1.Mem2;
+      grid->setCells(0, address % 16, QString::fromUtf8(t));
+      ++address;
+    }
+  }
+  QString cell(int address) const {
+    return (address < 16 ? form1.Mem1 : form1.Mem2)->Cells(0, address % 16);
+  }
+
+  TForm1 form1;
+  TForm2* form2;
+};
+
+// Answers every step dialog of a run: `cancelAt` steps are confirmed with
+// "nächster Schritt" before "Abbrechen" is pressed (0: never cancel).
+struct DialogDriver {
+  DialogDriver(TForm2* dialog, int cancelAt) : dialog(dialog), cancelAt(cancelAt) {
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+      if (!this->dialog->isVisible()) return;
+      ++shown;
+      positions.push_back(this->dialog->pos());
+      focusOnNext = focusOnNext && this->dialog->focusWidget() == this->dialog->Button1;
+      if (this->cancelAt && shown == this->cancelAt) {
+        this->dialog->Button2->click();
+      } else {
+        QTest::keyClick(this->dialog->Button1, Qt::Key_Space);
+      }
+    });
+    timer.start(1);
+  }
+  TForm2* dialog;
+  int cancelAt;
+  int shown = 0;
+  bool focusOnNext = true;
+  std::vector<QPoint> positions;
+  QTimer timer;
+};
+
+TEST(MainWindow, StartsEmptyInSingleSteps) {
+  Program p;
+  TForm1& f = p.form1;
+  EXPECT_EQ(f.windowTitle(), "Paxamon - Simulation eines Von-Neumann-Rechners");
+  EXPECT_EQ(f.Client->size(), QSize(419, 391));
+  for (int a = 0; a < 32; ++a)
+    EXPECT_EQ(p.cell(a), "");
+  for (TEdit* e : {f.EIR, f.EPC, f.EXR, f.EAK})
+    EXPECT_EQ(e->Text(), "");
+  EXPECT_EQ(f.LMode->Caption(), " Modus: Einzelschritte");
+  EXPECT_TRUE(f.MEinzel->isChecked());
+  EXPECT_FALSE(f.MAlle->isChecked());
+  EXPECT_TRUE(f.Machine.singleStep);
+  EXPECT_EQ(f.Mem1->Row(), 0);
+  EXPECT_EQ(f.Mem2->Row(), 0);
+  EXPECT_TRUE(f.Mem1->isAncestorOf(QApplication::focusWidget()) ||
+              QApplication::focusWidget() == f.Mem1);
+  EXPECT_EQ(f.ausfhren1->shortcut(), QKeySequence(Qt::Key_F9));
+  EXPECT_EQ(f.MEinzel->shortcut(), QKeySequence(Qt::Key_F7));
+  EXPECT_EQ(f.MAlle->shortcut(), QKeySequence(Qt::Key_F8));
+  EXPECT_EQ(f.Programmladen1->shortcut(), QKeySequence("Ctrl+L"));
+  EXPECT_EQ(f.Programmspeichern1->shortcut(), QKeySequence("Ctrl+S"));
+}
+
+TEST(MainWindow, ModeCommandsAndTheirTexts) {
+  Program p;
+  TForm1& f = p.form1;
+  f.LModeClick();
+  EXPECT_EQ(f.LMode->Caption(), "Modus: Gesamtdurchlauf");
+  EXPECT_FALSE(f.Machine.singleStep);
+  EXPECT_TRUE(f.MAlle->isChecked());
+  EXPECT_FALSE(f.MEinzel->isChecked());
+  f.MAlle->trigger();  // the mode already set: nothing changes
+  EXPECT_TRUE(f.MAlle->isChecked());
+  EXPECT_FALSE(f.Machine.singleStep);
+  f.LModeClick();
+  EXPECT_EQ(f.LMode->Caption(), "Modus: Einzelschritte");
+  EXPECT_TRUE(f.MEinzel->isChecked());
+  EXPECT_FALSE(f.MAlle->isChecked());
+  EXPECT_TRUE(f.Machine.singleStep);
+}
+
+TEST(MainWindow, TheThreeRunControlsStartTheSameRun) {
+  Program p;
+  TForm1& f = p.form1;
+  f.MAlleClick();
+  const std::vector<std::function<void()>> starts = {
+      [&] { f.ausfhren1->trigger(); },
+      [&] { f.SpeedButton1->click(); },
+      [&] { QTest::mouseClick(f.BI_GradientButton1, Qt::LeftButton, {}, QPoint(30, 12)); },
+  };
+  for (const auto& start : starts) {
+    f.BCleanClick();
+    p.load({"LDA05", "ADD06", "STA07", "END", "", "3", "4"});
+    start();
+    EXPECT_EQ(p.cell(7), "7");
+    EXPECT_EQ(f.EAK->Text(), "7");
+    EXPECT_EQ(f.EPC->Text(), "3");
+    EXPECT_EQ(f.EIR->Text(), "END");
+    EXPECT_EQ(f.Mem1->Row(), 3);
+    EXPECT_EQ(f.LSteuer->Caption() + f.LRechen->Caption() + f.LAdd->Caption(), "");
+  }
+}
+
+TEST(MainWindow, SingleStepsWaitForTheDialog) {
+  Program p;
+  TForm1& f = p.form1;
+  p.load({"LDA05", "INC", "END", "", "", "7"});
+  {
+    DialogDriver driver(p.form2, 0);
+    f.BRunClick();
+    EXPECT_EQ(driver.shown, 3);
+    EXPECT_TRUE(driver.focusOnNext);
+    // Centred under the main window, 3 pixels below it.
+    const QRect main = f.frameGeometry();
+    for (const QPoint& at : driver.positions) {
+      EXPECT_EQ(at.y(), main.bottom() + 1 + 3);
+      EXPECT_EQ(at.x(), main.left() + main.width() / 2 - p.form2->frameGeometry().width() / 2);
+    }
+  }
+  EXPECT_EQ(f.EAK->Text(), "8");
+  {
+    DialogDriver driver(p.form2, 1);
+    f.BRunClick();
+    EXPECT_EQ(driver.shown, 1);
+  }
+  EXPECT_EQ(f.EPC->Text(), "0");
+  EXPECT_EQ(f.EAK->Text(), "7");
+  EXPECT_EQ(f.LSteuer->Caption(), "");
+}
+
+TEST(MainWindow, RunErrorsShowThePlainBoxAndNoDialog) {
+  Program p;
+  TForm1& f = p.form1;
+  std::vector<MessageBoxRequest> boxes;
+  ScopedMessageBoxHook hook([&](const MessageBoxRequest& r) {
+    boxes.push_back(r);
+    return MessageBoxResult::Ok;
+  });
+  p.load({"INC", "JMP40"});
+  DialogDriver driver(p.form2, 0);
+  f.BRunClick();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].kind, MessageBoxKind::Plain);
+  EXPECT_EQ(boxes[0].caption, "Paxamon");
+  EXPECT_EQ(boxes[0].text, "FEHLER: Fehlerhalfte Adress-Angabe in Speicherzelle 1");
+  EXPECT_EQ(driver.shown, 1);  // after the INC, none after the error
+  EXPECT_EQ(f.EIR->Text(), "INC");
+  EXPECT_EQ(f.EAK->Text(), "1");
+  EXPECT_EQ(f.Mem1->Row(), 1);
+  EXPECT_EQ(f.LAdd->Caption() + f.LSteuer->Caption() + f.LRechen->Caption(), "");
+
+  // The division error text arrives with its umlaut.
+  boxes.clear();
+  f.MAlleClick();
+  p.load({"DIV05"});
+  f.BRunClick();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text,
+            QString::fromUtf8("FEHLER: Division durch 0 (Inhalt der Speicherzelle 5) ist nicht "
+                              "zulässig"));
+}
+
+TEST(MainWindow, FullRunNeedsNoUserAction) {
+  Program p;
+  TForm1& f = p.form1;
+  f.MAlleClick();
+  p.load({"INC", "INC", "INC", "INC", "INC", "INC", "INC", "INC", "INC", "INC", "END"});
+  f.FullRunPause = fullRunPause;
+  f.BRunClick();
+  EXPECT_EQ(f.EAK->Text(), "10");
+  EXPECT_EQ(f.EPC->Text(), "10");
+  EXPECT_FALSE(f.isRunning());
+}
+
+TEST(MainWindow, EscapeStopsAnEndlessFullRunAndInputWaits) {
+  Program p;
+  TForm1& f = p.form1;
+  f.MAlleClick();
+  p.load({"JMP00", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""});
+  int typed = 0;
+  QTimer::singleShot(30, [&] {
+    // Typing into a grid during the run is held back.
+    QTest::keyClick(f.Mem2->InplaceEditor(), Qt::Key_X);
+    typed = 1;
+    QTest::keyClick(f.Mem1->InplaceEditor(), Qt::Key_Escape);
+  });
+  f.BRunClick();
+  EXPECT_EQ(typed, 1);
+  EXPECT_FALSE(f.isRunning());
+  EXPECT_EQ(p.cell(16), "");
+  EXPECT_EQ(f.EIR->Text(), "JMP00");
+  EXPECT_GT(f.EPC->Text().toInt(), 0);
+  EXPECT_EQ(f.LSteuer->Caption(), "");
+}
+
+TEST(MainWindow, HelpRequestsCarryTheWindowsNumbers) {
+  installContextHelp();
+  HelpRequestRecorder recorder;
+  Program p;
+  TForm1& f = p.form1;
+
+  f.HilfezuPaxamon1->trigger();
+  QTest::keyClick(f.Mem2->InplaceEditor(), Qt::Key_F1);
+  f.N6Datei1->popup(f.mapToGlobal(QPoint(0, 0)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.N6Datei1));
+  f.N6Datei1->setActiveAction(f.Programmladen1);
+  QTest::keyClick(f.N6Datei1, Qt::Key_F1);
+  // "?" stand-in: Shift+F1, then a click on a register field, then on the
+  // mode label, which has no number and no parent with one.
+  QTest::keyClick(f.Mem1->InplaceEditor(), Qt::Key_F1, Qt::ShiftModifier);
+  QTest::mouseClick(f.EIR, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::keyClick(f.Mem1->InplaceEditor(), Qt::Key_F1, Qt::ShiftModifier);
+  QTest::mouseClick(f.LMode, Qt::LeftButton, {}, QPoint(5, 5));
+
+  const auto& r = recorder.requests();
+  ASSERT_EQ(r.size(), 4u);
+  EXPECT_EQ(r[0].command, HelpCommand::Contents);
+  EXPECT_EQ(r[1].context, 204);
+  EXPECT_EQ(r[2].context, 104);
+  EXPECT_EQ(r[3].context, 200);
+  EXPECT_TRUE(f.Machine.singleStep);  // the click on the label was help, not a toggle
+}
+
+TEST(MainWindow, ClosingDuringAFullRunStopsItFirst) {
+  Program p;
+  TForm1& f = p.form1;
+  f.MAlleClick();
+  p.load({"JMP00"});
+  QTimer::singleShot(30, [&] { f.close(); });
+  f.BRunClick();
+  EXPECT_FALSE(f.isRunning());
+  EXPECT_FALSE(f.isVisible());
+}
+
+}  // namespace
+}  // namespace paxamon
+
+namespace paxamon {
+namespace {
+
+// With PAXAMON_GALLERY=/folder the window is saved there as a picture, idle
+// and in the middle of a run, to be looked at.
+TEST(MainWindow, Gallery) {
+  const QString folder = qEnvironmentVariable("PAXAMON_GALLERY");
+  Program p;
+  TForm1& f = p.form1;
+  p.load({"LDA05", "ADD06", "STA07", "END", "", "3", "4"});
+  if (!folder.isEmpty()) f.grab().save(folder + "/main_idle.png");
+  DialogDriver driver(p.form2, 2);
+  QObject::connect(&driver.timer, &QTimer::timeout, [&] {
+    if (driver.shown == 1 && !folder.isEmpty()) f.grab().save(folder + "/main_step.png");
+  });
+  f.BRunClick();
+  EXPECT_EQ(driver.shown, 2);
+}
+
+}  // namespace
+}  // namespace paxamon
