@@ -1,0 +1,21 @@
+// Bitmap resources of the program, loaded by name as the original platform
+// loads them from the executable. Here they are pictures in Qt's resource
+// system under ":/bitmaps/", one file per resource named after it in
+// capitals (for example an alias "DOWN" for a picture kept as XPM text).
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace paxamon {
+
+// The resource folder the bitmaps are looked up in.
+inline constexpr const char* kBitmapResourceRoot = ":/bitmaps/";
+
+// The bitmap resource called name, compared without regard to case, as an
+// opaque RGB picture (bitmaps have no alpha channel). A null picture when
+// there is no such resource or it cannot be read. A resource compiled into
+// a static library must have been initialised by its user first.
+QImage loadBitmapResource(const QString& name);
+
+}  // namespace paxamon
