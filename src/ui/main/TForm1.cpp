@@ -78,6 +78,8 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::WindowContextHelpButtonHint),
+      FOpen(FileDialogKind::Open, this),
+      FSave(FileDialogKind::Save, this),
       FullRunPause(fullRunPause) {
   createControls();
   createMenu();
@@ -100,6 +102,16 @@ void TForm1::bindHandlers() {
   connect(MAlle, &QAction::triggered, this, &TForm1::MAlleClick);
   LMode->OnClick = [this] { LModeClick(); };
   connect(HilfezuPaxamon1, &QAction::triggered, this, &TForm1::HilfezuPaxamon1Click);
+  connect(Programmladen1, &QAction::triggered, this, &TForm1::Programmladen1Click);
+  connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::Programmladen1Click);
+  connect(Programmspeichern1, &QAction::triggered, this, &TForm1::Programmspeichern1Click);
+  connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::Programmspeichern1Click);
+  Mem1->OnKeyDown = [this](Word& key, TShiftState shift) { Mem1KeyDown(key, shift); };
+  Mem1->OnKeyPress = [this](char32_t& key) { Mem1KeyPress(key); };
+  Mem1->OnKeyUp = [this](Word& key, TShiftState shift) { Mem1KeyUp(key, shift); };
+  Mem2->OnKeyDown = [this](Word& key, TShiftState shift) { Mem2KeyDown(key, shift); };
+  Mem2->OnKeyPress = [this](char32_t& key) { Mem2KeyPress(key); };
+  Mem2->OnKeyUp = [this](Word& key, TShiftState shift) { Mem2KeyUp(key, shift); };
 }
 
 void TForm1::FormCreate() {
@@ -206,6 +218,10 @@ CellTexts TForm1::readCells() {
 }
 
 void TForm1::writeCells(const CellTexts& texts) {
+  setGridTexts(texts);
+}
+
+void TForm1::setGridTexts(const CellTexts& texts) {
   for (int row = 0; row < kRowsPerGrid; ++row) {
     Mem1->setCells(0, row, fromCellText(texts[static_cast<std::size_t>(row)]));
     Mem2->setCells(0, row, fromCellText(texts[static_cast<std::size_t>(kRowsPerGrid + row)]));

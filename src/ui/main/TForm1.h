@@ -10,6 +10,8 @@
 
 #include "machine/executor.h"
 #include "machine/state.h"
+#include "ui/platform/filedialog.h"
+#include "ui/platform/stringgrid.h"
 
 namespace paxamon {
 
@@ -21,7 +23,6 @@ class TForm2;
 class TGroupBox;
 class TLabel;
 class TShape;
-class TStringGrid;
 class FullRunGuard;
 
 class TForm1 : public QMainWindow, public RunView {
@@ -61,6 +62,10 @@ class TForm1 : public QMainWindow, public RunView {
   QAction *ausfhren1, *MEinzel, *MAlle;
   QAction *HilfezuPaxamon1, *Befehlsbersicht1, *ber1;
 
+  // The load and save dialogs; each proposes its own last choice.
+  TFileDialog FOpen;
+  TFileDialog FSave;
+
   // Handlers.
   void FormCreate();
   void FormShow();
@@ -71,6 +76,16 @@ class TForm1 : public QMainWindow, public RunView {
   void MAlleClick();
   void LModeClick();
   void HilfezuPaxamon1Click();
+  void Programmladen1Click();
+  void Programmspeichern1Click();
+
+  // Key handlers of the memory grids.
+  void Mem1KeyDown(Word& key, TShiftState shift);
+  void Mem1KeyPress(char32_t& key);
+  void Mem1KeyUp(Word& key, TShiftState shift);
+  void Mem2KeyDown(Word& key, TShiftState shift);
+  void Mem2KeyPress(char32_t& key);
+  void Mem2KeyUp(Word& key, TShiftState shift);
 
   // Whether a run is in progress.
   bool isRunning() const { return running_; }
@@ -102,6 +117,17 @@ class TForm1 : public QMainWindow, public RunView {
   void createControls();  // the design-time layout
   void createMenu();
   void bindHandlers();
+
+  // The memory editor: what the twin handlers of Mem1 and Mem2 share.
+  void memKeyDown(TStringGrid* grid, Word key);
+  void memKeyPress(TStringGrid* grid, char32_t& key);
+  void memKeyUp(TStringGrid* grid);
+  void enterOperation(TStringGrid* grid);
+  void backspaceOperation(TStringGrid* grid);
+  int baseOf(const TStringGrid* grid) const { return grid == Mem1 ? 0 : kRowsPerGrid; }
+  // The grid texts as cell texts, each cut to 9 characters.
+  void fillWorkingCopy();
+  void setGridTexts(const CellTexts& texts);
 
   TForm2* Form2 = nullptr;
   FullRunGuard* guard_ = nullptr;  // only while a full run is in progress

@@ -215,6 +215,14 @@ void TForm1::createControls() {
 
   BI_GradientButton1 = gradientButton(Client, QStringLiteral(" &Ausführen"), 248);
   BI_GradientButton2 = gradientButton(Client, QStringLiteral(" &Beenden"), 330);
+
+  const QString programFilter = QStringLiteral("Paxamon Dateien|*.pax|Alle Dateien|*.*");
+  FOpen.Title = QStringLiteral("Laden");
+  FOpen.Filter = programFilter;
+  FOpen.DefaultExt = QStringLiteral("pax");
+  FSave.Title = QStringLiteral("Speichern");
+  FSave.Filter = programFilter;
+  FSave.DefaultExt = QStringLiteral("pax");
 }
 
 void TForm1::createMenu() {

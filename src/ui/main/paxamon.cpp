@@ -1,18 +1,15 @@
 // Program start: the application, its windows in their order, the loop.
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "ui/main/TForm1.h"
 #include "ui/main/Uwait.h"
-#include "ui/platform/colors.h"
+#include "ui/platform/application.h"
 #include "ui/platform/contexthelp.h"
 #include "ui/platform/helpviewer.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Paxamon"));
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  paxamon::applySystemPalette();
+  paxamon::initApplication();
   paxamon::HelpViewer::instance().setHelpFile(QStringLiteral(".\\Paxamon.hlp"));
   paxamon::installContextHelp();
 
