@@ -6,6 +6,8 @@
 #include <climits>
 #include <cmath>
 
+#include "ui/platform/drawing.h"
+
 namespace paxamon {
 
 // --- TGradient -------------------------------------------------------------
@@ -237,6 +239,117 @@ void TileBitmap(QPainter& canvas, const QImage& picture, const QRect& rect) {
       y += th;
     }
   }
+}
+
+// --- Text effects ----------------------------------------------------------------
+
+namespace {
+
+// Text with its top-left corner at (x, y), as it stands ("&" is no marker).
+void textOut(QPainter& canvas, int x, int y, const QString& text) {
+  canvas.drawText(QPoint(x, y + canvas.fontMetrics().ascent()), text);
+}
+
+// White with the glyphs of text in black, drawn without antialiasing so that
+// the mask has no third shade. Its size is the text's extent in font.
+QImage textMask(QFont font, const QString& text) {
+  const QSize size = textExtent(font, text);
+  if (size.isEmpty()) return {};
+  QImage mask(size, QImage::Format_RGB32);
+  mask.fill(Qt::white);
+  font.setStyleStrategy(QFont::NoAntialias);
+  QPainter canvas(&mask);
+  canvas.setFont(font);
+  canvas.setPen(Qt::black);
+  textOut(canvas, 0, 0, text);
+  canvas.end();
+  return mask.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+}
+
+// canvas = ((canvas XOR picture) AND mask) XOR picture over box: where the
+// mask is black the picture's pixel, where it is white the canvas's own. A
+// monochrome mask counts white as all bits set and black as all bits clear.
+// The raster operations work on the canvas's pixels in place, which gives
+// what composing a copy and copying it back gives, also on a widget, whose
+// pixels (Qt's back buffer, shown after the paint) cannot be read.
+void combineThroughMask(QPainter& canvas, const QRect& box, const QImage& mask,
+                        const std::function<void()>& drawPicture) {
+  if (box.isEmpty()) return;
+  const QImage andMask = mask.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)
+                             .convertToFormat(QImage::Format_RGB32);
+  canvas.save();
+  canvas.setClipRect(box, Qt::IntersectClip);
+  canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  canvas.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  drawPicture();
+  canvas.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+  canvas.drawImage(box.topLeft(), andMask);
+  canvas.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  drawPicture();
+  canvas.restore();
+}
+
+void fillText(QPainter& canvas, int x, int y, const QString& text, const QImage& picture,
+              bool fit) {
+  const QImage mask = textMask(canvas.font(), text);
+  if (mask.isNull()) return;
+  const QRect box(QPoint(x, y), mask.size());
+  combineThroughMask(canvas, box, mask, [&] {
+    if (fit)
+      canvas.drawImage(box, picture);
+    else
+      canvas.drawImage(box.topLeft(), picture);
+  });
+}
+
+}  // namespace
+
+void DrawShadowText(QPainter& canvas, int x, int y, const QString& text, TColor shadowColor, int dx,
+                    int dy) {
+  const QPen textPen = canvas.pen();
+  canvas.setBrush(Qt::NoBrush);
+  canvas.setPen(toQColor(shadowColor));
+  textOut(canvas, x + dx, y + dy, text);
+  canvas.setPen(textPen);
+  textOut(canvas, x, y, text);
+}
+
+void DrawOutlinedText(QPainter& canvas, int x, int y, const QString& text, TColor outlineColor) {
+  const QPen textPen = canvas.pen();
+  canvas.setPen(toQColor(outlineColor));
+  canvas.setBrush(Qt::NoBrush);
+  textOut(canvas, x + 1, y + 1, text);
+  textOut(canvas, x - 1, y + 1, text);
+  textOut(canvas, x - 1, y - 1, text);
+  textOut(canvas, x + 1, y - 1, text);
+  canvas.setPen(textPen);
+  textOut(canvas, x, y, text);
+}
+
+void Draw3DText(QPainter& canvas, const QString& text, int x, int y, TColor upperLeft,
+                TColor lowerRight) {
+  const QPen textPen = canvas.pen();
+  canvas.setBrush(Qt::NoBrush);
+  canvas.setPen(toQColor(lowerRight));
+  textOut(canvas, x + 1, y + 1, text);
+  canvas.setPen(toQColor(upperLeft));
+  textOut(canvas, x - 1, y - 1, text);
+  canvas.setPen(textPen);
+  textOut(canvas, x, y, text);
+}
+
+void DrawTextFilledFit(QPainter& canvas, int x, int y, const QString& text, const QImage& picture) {
+  fillText(canvas, x, y, text, picture, true);
+}
+
+void DrawTextFilled(QPainter& canvas, int x, int y, const QString& text, const QImage& picture) {
+  fillText(canvas, x, y, text, picture, false);
+}
+
+void DrawMasked(QPainter& canvas, int x, int y, const QImage& mask, const QImage& picture) {
+  if (picture.isNull()) return;
+  const QRect box(QPoint(x, y), picture.size());
+  combineThroughMask(canvas, box, mask, [&] { canvas.drawImage(box.topLeft(), picture); });
 }
 
 // --- TDfGradient ---------------------------------------------------------------

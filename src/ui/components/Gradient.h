@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPainter>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -108,6 +109,30 @@ TColor MakeColor(float red, float green, float blue);
 // Adds amount to each channel of the colour (system colours resolved).
 TColor LightenColor(TColor color, int amount);
 TColor DarkenColor(TColor color, int amount);
+
+// Text effects. Each draws text with the canvas's current font, its top-left
+// corner at (x, y); the canvas's pen colour is the text colour. The first
+// three leave the canvas without a brush.
+
+// The text in shadowColor offset by (dx, dy), then in the text colour.
+void DrawShadowText(QPainter& canvas, int x, int y, const QString& text, TColor shadowColor, int dx,
+                    int dy);
+// The text in outlineColor at the four diagonal neighbours, then in the text
+// colour.
+void DrawOutlinedText(QPainter& canvas, int x, int y, const QString& text, TColor outlineColor);
+// The text in lowerRight one pixel down and right, in upperLeft one pixel up
+// and left, then in the text colour.
+void Draw3DText(QPainter& canvas, const QString& text, int x, int y, TColor upperLeft,
+                TColor lowerRight);
+// The glyphs of text take their pixels from picture, stretched over the
+// whole text box; the rest of the canvas is left as it is.
+void DrawTextFilledFit(QPainter& canvas, int x, int y, const QString& text, const QImage& picture);
+// As DrawTextFilledFit, with picture at its own size from the text's
+// top-left corner. Glyph pixels the picture does not reach come out black.
+void DrawTextFilled(QPainter& canvas, int x, int y, const QString& text, const QImage& picture);
+// Draws picture at (x, y) where mask is black and leaves the canvas as it is
+// where mask is white (or where the mask does not reach).
+void DrawMasked(QPainter& canvas, int x, int y, const QImage& mask, const QImage& picture);
 
 // A control that shows its Gradient over its whole area. The gradient is
 // painted once into an off-screen picture; painting copies from it.
