@@ -1,0 +1,133 @@
+// TOfficeButton: a push button drawn as a rounded rectangle with a small
+// picture at its left and a centred caption. It shows one picture while the
+// mouse is away, one while the mouse is over it and one while it is held
+// down; over it the border turns darker and thicker with a white line along
+// the top, and held down picture and caption move one pixel right and down.
+// It has no disabled look and no keyboard handling, and it is not opaque:
+// the parent shows in the corners outside the rounded rectangle.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+#include "ui/platform/colors.h"
+
+namespace paxamon {
+
+class TOfficeButton : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+  Q_PROPERTY(paxamon::TColor BorderColor READ BorderColor WRITE setBorderColor)
+  Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
+  Q_PROPERTY(QImage DownGlyph READ DownGlyph WRITE setDownGlyph)
+  Q_PROPERTY(QFont Font READ font WRITE setButtonFont)
+  Q_PROPERTY(paxamon::TColor FontColor READ FontColor WRITE setFontColor)
+  Q_PROPERTY(QImage OffGlyph READ OffGlyph WRITE setOffGlyph)
+  Q_PROPERTY(QImage OnGlyph READ OnGlyph WRITE setOnGlyph)
+  Q_PROPERTY(int RoundSize READ RoundSize WRITE setRoundSize)
+  Q_PROPERTY(paxamon::TColor TransparentColor READ TransparentColor WRITE setTransparentColor)
+  Q_PROPERTY(paxamon::TColor Color READ Color WRITE setColor)
+  Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+  Q_PROPERTY(bool ShowHint READ ShowHint WRITE setShowHint)
+  Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+
+ public:
+  explicit TOfficeButton(QWidget* parent = nullptr);
+
+  // The button's own caption, drawn as it stands ("&" included).
+  QString Caption() const { return m_caption; }
+  void setCaption(const QString& value);
+  // The border while the mouse is over the button. Stored only: it shows at
+  // the next repaint that something else causes.
+  TColor BorderColor() const { return m_borderColor; }
+  void setBorderColor(TColor value) { m_borderColor = value; }
+  // 1 to 3; other values are brought into that range.
+  int BorderWidth() const { return m_borderWidth; }
+  void setBorderWidth(int value);
+  // The pictures are copied in. The OFF picture's size is the picture area
+  // for all three: the others are cut to it.
+  const QImage& DownGlyph() const { return m_downGlyph; }
+  void setDownGlyph(const QImage& picture);
+  const QImage& OffGlyph() const { return m_offGlyph; }
+  void setOffGlyph(const QImage& picture);
+  const QImage& OnGlyph() const { return m_onGlyph; }
+  void setOnGlyph(const QImage& picture);
+  // The caption font; its colour is FontColor.
+  void setButtonFont(const QFont& value);
+  TColor FontColor() const { return m_fontColor; }
+  void setFontColor(TColor value);
+  // Width and height of the ellipse that rounds each corner.
+  int RoundSize() const { return m_roundSize; }
+  void setRoundSize(int value);
+  // Picture pixels of this colour are painted in Color.
+  TColor TransparentColor() const { return m_transparentColor; }
+  void setTransparentColor(TColor value);
+  TColor Color() const { return m_color; }
+  void setColor(TColor value);
+  // Hint is shown as a tool tip while ShowHint is set.
+  bool ShowHint() const { return m_showHint; }
+  void setShowHint(bool value);
+  QString Hint() const { return m_hint; }
+  void setHint(const QString& value);
+  // The button's own visibility, whether or not its window is showing.
+  bool Visible() const { return !isHidden(); }
+
+  // The state of the mouse, for painting and for tests.
+  bool mouseInside() const { return m_mouseInside; }
+  bool mousePressed() const { return m_mousePressed; }
+  int pressOffset() const { return m_pressOffset; }
+
+  // The mouse handlers: the button's state follows the mouse, every change
+  // repaints later.
+  void MouseEnter();
+  void MouseLeave();
+  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
+                 QPoint pos);
+  void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
+               QPoint pos);
+
+  // Draws the button on painter, which paints on the button's area.
+  void Paint(QPainter& painter);
+
+ signals:
+  void clicked();
+  void doubleClicked();
+  void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
+                 int x, int y);
+  void mouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons held, int x, int y);
+  void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
+               int x, int y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  int m_roundSize = 20;
+  QString m_caption;
+  QImage m_downGlyph;
+  QImage m_offGlyph;
+  QImage m_onGlyph;
+  TColor m_borderColor = clGray;
+  std::uint8_t m_borderWidth = 1;
+  TColor m_fontColor = clWindowText;
+  TColor m_transparentColor = clWhite;
+  TColor m_color = 0xC8FFFF;
+  bool m_mouseInside = false;
+  bool m_mousePressed = false;
+  std::uint16_t m_pressOffset = 0;
+  bool m_showHint = false;
+  QString m_hint;
+  bool m_clickPending = false;
+};
+
+}  // namespace paxamon
