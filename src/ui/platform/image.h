@@ -1,0 +1,46 @@
+// TImage: a control that shows a picture, at its natural size from the
+// top-left corner (cut at the control's edges), centred, or stretched over
+// the whole control. What the picture does not cover shows the parent.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace paxamon {
+
+class TImage : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
+  Q_PROPERTY(bool Center READ Center WRITE setCenter)
+  Q_PROPERTY(bool Stretch READ Stretch WRITE setStretch)
+
+ public:
+  explicit TImage(QWidget* parent = nullptr);
+
+  const QImage& Picture() const { return picture_; }
+  void setPicture(const QImage& picture);
+  bool Center() const { return center_; }
+  void setCenter(bool center);
+  bool Stretch() const { return stretch_; }
+  void setStretch(bool stretch);
+
+  // A left press and release inside the control.
+  std::function<void()> OnClick;
+  // Any mouse button pressed, at (x, y) in the control.
+  std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)>
+      OnMouseDown;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QImage picture_;
+  bool center_ = false;
+  bool stretch_ = false;
+  bool clickPending_ = false;
+};
+
+}  // namespace paxamon
