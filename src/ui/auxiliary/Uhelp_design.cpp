@@ -1,0 +1,116 @@
+// The instruction overview as designed: every control's position, size,
+// font, colour and caption. Behaviour lives in Uhelp.cpp.
+#include "ui/auxiliary/Uhelp.h"
+#include "ui/components/OButton.h"
+#include "ui/platform/colors.h"
+#include "ui/platform/controls.h"
+#include "ui/platform/fonts.h"
+#include "ui/platform/panel.h"
+#include "ui/platform/windowtimer.h"
+
+#include "ui/auxiliary/OfficeButton1_down.xpm"
+#include "ui/auxiliary/OfficeButton1_off.xpm"
+#include "ui/auxiliary/OfficeButton1_on.xpm"
+
+namespace paxamon {
+
+namespace {
+
+TLabel* label(QWidget* parent, const QString& caption, int left, int top, const QFont& font,
+              TColor fontColor) {
+  auto* l = new TLabel(parent);
+  l->setFont(font);
+  l->setFontColor(fontColor);
+  l->setTransparent(true);
+  l->move(left, top);
+  l->setAutoSize(true);
+  l->setCaption(caption);
+  return l;
+}
+
+TBevel* bevel(QWidget* parent, TBevelShape shape, TBevelStyle style, QRect geometry) {
+  auto* b = new TBevel(shape, style, parent);
+  b->setGeometry(geometry);
+  return b;
+}
+
+struct Row {
+  int top;
+  const char* instruction;
+  const char* meaning;
+};
+
+// The instructions as they are typed into a cell ("xx" for the address),
+// with their meaning.
+constexpr std::array<Row, 16> kRows = {{
+    {28, "LDAxx", "AK := xx"},
+    {48, "STAxx", "xx := AK"},
+    {68, "ADDxx", "AK := AK + xx"},
+    {88, "SUBxx", "AK := AK - xx"},
+    {108, "MULxx", "AK := AK * xx"},
+    {128, "DIVxx", "AK := AK / xx"},
+    {148, "MODxx", "AK := AK mod xx"},
+    {168, "JMPxx", "goto xx"},
+    {188, "JANxx", "if AK < 0 then goto xx"},
+    {208, "JAZxx", "if AK = 0 then goto xx"},
+    {228, "JXPxx", "if XR > 0 then {goto xx; dec(XR)}"},
+    {262, "NUL", "AK := 0"},
+    {282, "INC", "inc(AK)"},
+    {302, "LDX", "AK := XR"},
+    {322, "STX", "XR := AK"},
+    {342, "END", "Ende des Programmes"},
+}};
+
+constexpr std::size_t kJmpRow = 7, kJxpRow = 10;
+
+}  // namespace
+
+void TForm3::createControls() {
+  setWindowTitle(QString::fromUtf8("Befehlsübersicht"));
+  setFixedSize(183, 388);
+  setFont(makeFont("MS Sans Serif", 11));
+
+  Bevel1 = bevel(this, TBevelShape::bsBox, TBevelStyle::bsRaised, {1, 1, 184, 24});
+
+  Panel1 = new TPanel(this);
+  Panel1->setGeometry(0, 0, 183, 25);
+  Panel1->setColor(clAqua);
+  Panel1->setBevelOuter(TPanelBevel::bvRaised);
+  Panel1->setBorderWidth(2);
+  const QFont header = makeFont("Arial", 16, {.bold = true});
+  Label1 = label(Panel1, "Befehl", 10, 4, header, clBlue);
+  Label2 = label(Panel1, "Funktion", 72, 4, header, clBlue);
+  Bevel3 = bevel(Panel1, TBevelShape::bsLeftLine, TBevelStyle::bsLowered, {64, 1, 2, 23});
+
+  Bevel2 = bevel(this, TBevelShape::bsLeftLine, TBevelStyle::bsLowered, {64, 12, 2, 349});
+  Bevel4 = bevel(this, TBevelShape::bsTopLine, TBevelStyle::bsLowered, {8, 360, 169, 2});
+
+  const QFont instruction = makeFont("Arial", 12, {.bold = true});
+  const QFont meaning = makeFont("Arial", 11);
+  for (std::size_t i = 0; i < kRows.size(); ++i) {
+    const Row& row = kRows[i];
+    Instructions[i] = label(this, row.instruction, 16, row.top, instruction, clBlack);
+    const int left = i == 0 ? 72 : i == kJmpRow ? 70 : 71;
+    const int top = i == 0 ? 30 : row.top;
+    Meanings[i] = label(this, row.meaning, left, top, meaning, clBlack);
+  }
+  // The JXP meaning keeps its size: one line, cut at the window's edge.
+  Meanings[kJxpRow]->setAutoSize(false);
+  Meanings[kJxpRow]->setGeometry(71, kRows[kJxpRow].top, 114, 31);
+
+  OfficeButton1 = new TOfficeButton(this);
+  OfficeButton1->setGeometry(90, 364, 82, 22);
+  OfficeButton1->setCaption(QString::fromUtf8("Schließen"));
+  OfficeButton1->setButtonFont(makeFont("Arial", 11));
+  OfficeButton1->setFontColor(clWindowText);
+  OfficeButton1->setRoundSize(20);
+  OfficeButton1->setColor(0xC8FFFF);
+  OfficeButton1->setDownGlyph(QImage(OfficeButton1_down_xpm));
+  OfficeButton1->setOffGlyph(QImage(OfficeButton1_off_xpm));
+  OfficeButton1->setOnGlyph(QImage(OfficeButton1_on_xpm));
+
+  Timer1 = new TTimer(this);
+  Timer1->setInterval(10);
+}
+
+}  // namespace paxamon
