@@ -24,10 +24,7 @@ QMargins frameMargins(const QWidget* window) {
 
 }  // namespace
 
-TForm3::TForm3(QWidget* mainWindow)
-    : QWidget(mainWindow,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      mainWindow_(mainWindow) {
+TForm3::TForm3(QWidget* mainWindow) : QWidget(mainWindow), mainWindow_(mainWindow) {
   // Closing only hides the window; it never keeps the program running.
   setAttribute(Qt::WA_QuitOnClose, false);
   createControls();

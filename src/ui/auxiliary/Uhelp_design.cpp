@@ -66,6 +66,9 @@ constexpr std::size_t kJmpRow = 7, kJxpRow = 10;
 }  // namespace
 
 void TForm3::createControls() {
+  // A tool window: a small caption bar with only the close box, fixed size.
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
   setWindowTitle(QString::fromUtf8("Befehlsübersicht"));
   setFixedSize(183, 388);
   setFont(makeFont("MS Sans Serif", 11));

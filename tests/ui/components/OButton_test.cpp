@@ -196,7 +196,7 @@ TEST(OfficeButton, Gallery) {
   // With the default pictures on the overview's pale yellow, in its four
   // states; saved into $PAXAMON_GALLERY when set, enlarged.
   const QString folder = qEnvironmentVariable("PAXAMON_GALLERY");
-  if (folder.isEmpty()) GTEST_SKIP();
+  if (folder.isEmpty()) return;
   QDir().mkpath(folder);
   const char* names[] = {"away", "hot", "pressed", "pressed-away"};
   for (int state = 0; state < 4; ++state) {
