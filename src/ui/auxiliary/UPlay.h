@@ -39,6 +39,10 @@ class TForm4 : public QDialog {
   // roll rests on it. Tests may lower it.
   int BusyWaitRounds = 50000;
 
+  // The design client area, 760 x 464 in the top-left corner, which holds
+  // every control. On a larger screen the rest of the window stays black,
+  // the strip included where it reaches below the bar.
+  QWidget* Client;
   // Controls, from back to front.
   TPanel* HG;  // the strip that carries the caption lines and scrolls
   TLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10,

@@ -45,7 +45,10 @@ void TForm4::createControls() {
   resize(760, 464);
   setWindowState(Qt::WindowMaximized);
 
-  HG = new TPanel(this);
+  Client = new QWidget(this);
+  Client->setGeometry(0, 0, 760, 464);
+
+  HG = new TPanel(Client);
   HG->setGeometry(124, kStartTop, 511, 1550);
   HG->setColor(clBlack);
   HG->setBevelOuter(TPanelBevel::bvNone);
@@ -121,7 +124,7 @@ void TForm4::createControls() {
   Label41 = largeLine(HG, 1202, QStringLiteral("Filmed in PAXASCOPE  -  Colour by 4-Bit-Vision"));
   Label42 = largeLine(HG, 1488, QStringLiteral("© MM Paxamon"));
 
-  Panel1 = new TPanel(this);
+  Panel1 = new TPanel(Client);
   Panel1->setGeometry(0, 440, 760, 24);
   Panel1->setColor(clSilver);
   Panel1->setBevelOuter(TPanelBevel::bvNone);

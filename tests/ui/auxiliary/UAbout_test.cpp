@@ -90,6 +90,8 @@ TEST(AboutBoxTest, DesignedLayoutAndPicture) {
       if (qAlpha(icon.pixel(x, y)) == 255) {
         EXPECT_EQ(card.pixel(8 + 8 + x, 16 + 8 + y), icon.pixel(x, y) | 0xFF000000u);
       }
+  // The version line sized itself to its text, as designed.
+  EXPECT_EQ(a.ArtLabel1->size(), QSize(148, 27));
   // The art labels let the picture through beside their glyphs.
   EXPECT_EQ(card.pixel(46 + 170, 3), a.Image1->Picture().pixel(46 + 170 - 2, 1));
   const QString folder = qEnvironmentVariable("PAXAMON_GALLERY");

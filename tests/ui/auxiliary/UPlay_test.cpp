@@ -66,7 +66,8 @@ TEST(CreditsRoll, DesignedLayout) {
     EXPECT_EQ(l->Alignment(), TAlignment::taCenter);
     EXPECT_FALSE(l->Caption().contains('&')) << l->Caption().toStdString();
   }
-  EXPECT_GT(f.children().indexOf(f.Panel1), f.children().indexOf(f.HG));
+  EXPECT_GT(f.Client->children().indexOf(f.Panel1), f.Client->children().indexOf(f.HG));
+  EXPECT_EQ(f.Client->geometry(), QRect(0, 0, 760, 464));
   EXPECT_EQ(f.Label34->Caption(),
             QStringLiteral("                             FAULTS      Someone else, but NOT me"));
   EXPECT_EQ(f.Label38->Caption(), QStringLiteral("or died by the producion of this program."));
@@ -190,6 +191,19 @@ TEST(CreditsBackground, FramePlacementAndNoInput) {
   EXPECT_FALSE(form5.isEnabled());
   EXPECT_TRUE(form5.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(form5.windowTitle(), QStringLiteral("Hintergrund für die Credits"));
+}
+
+TEST(CreditsRoll, LargerScreenShowsOnlyTheDesignArea) {
+  Roll roll;
+  roll.form4.resize(1000, 900);
+  roll.ticks(200);  // the strip reaches from y = 50 far below the bar
+  const QImage image = roll.form4.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  int lit = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((x >= 760 || y >= 464) && image.pixel(x, y) != qRgb(0, 0, 0)) ++lit;
+  EXPECT_EQ(lit, 0);
+  EXPECT_NE(image.pixel(700, 450), qRgb(0, 0, 0));  // the bar
 }
 
 TEST(CreditsRoll, Gallery) {
