@@ -1,28 +1,15 @@
 #include "ui/auxiliary/Uhelp.h"
 
 #include <QEvent>
-#include <QMargins>
 #include <QPainter>
 #include <QShowEvent>
 
 #include "ui/components/OButton.h"
 #include "ui/platform/colors.h"
+#include "ui/platform/placement.h"
 #include "ui/platform/windowtimer.h"
 
 namespace paxamon {
-
-namespace {
-
-// The window manager's frame around a window's client area; empty until the
-// window has been shown once.
-QMargins frameMargins(const QWidget* window) {
-  const QRect outer = window->frameGeometry();
-  const QRect inner = window->geometry();
-  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-          outer.bottom() - inner.bottom()};
-}
-
-}  // namespace
 
 TForm3::TForm3(QWidget* mainWindow) : QWidget(mainWindow), mainWindow_(mainWindow) {
   // Closing only hides the window; it never keeps the program running.
@@ -48,12 +35,7 @@ void TForm3::Toggle() {
 
 void TForm3::FormShow() {
   if (mainWindow_) {
-    // Before its first showing the overview's frame is unknown; the main
-    // window's, from the same window manager, stands in for it.
-    QMargins frame = frameMargins(this);
-    if (frame.isNull()) frame = frameMargins(mainWindow_);
-    const QPoint outer = placement(mainWindow_->frameGeometry());
-    setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), size()));
+    placeFrame(this, placement(mainWindow_->frameGeometry()), mainWindow_);
   }
   Timer1->setEnabled(true);
 }

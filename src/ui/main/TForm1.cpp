@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "machine/runmode.h"
+#include "ui/auxiliary/Uhelp.h"
 #include "ui/components/bi_btns.h"
 #include "ui/main/Uwait.h"
 #include "ui/platform/controls.h"
@@ -106,6 +107,8 @@ void TForm1::bindHandlers() {
   connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::Programmladen1Click);
   connect(Programmspeichern1, &QAction::triggered, this, &TForm1::Programmspeichern1Click);
   connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::Programmspeichern1Click);
+  connect(Befehlsbersicht1, &QAction::triggered, this, &TForm1::SpeedButton5Click);
+  connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
   Mem1->OnKeyDown = [this](Word& key, TShiftState shift) { Mem1KeyDown(key, shift); };
   Mem1->OnKeyPress = [this](char32_t& key) { Mem1KeyPress(key); };
   Mem1->OnKeyUp = [this](Word& key, TShiftState shift) { Mem1KeyUp(key, shift); };
@@ -200,6 +203,10 @@ void TForm1::LModeClick() {
   } else {
     MEinzelClick();
   }
+}
+
+void TForm1::SpeedButton5Click() {
+  if (Form3) Form3->Toggle();
 }
 
 void TForm1::HilfezuPaxamon1Click() {

@@ -20,6 +20,7 @@ class TBI_GradientButton;
 class TDfGradient;
 class TEdit;
 class TForm2;
+class TForm3;
 class TGroupBox;
 class TLabel;
 class TShape;
@@ -33,6 +34,8 @@ class TForm1 : public QMainWindow, public RunView {
 
   // The single-step dialog, created after this window at program start.
   void setStepDialog(TForm2* dialog) { Form2 = dialog; }
+  // The instruction overview, created after the about box.
+  void setOverview(TForm3* overview) { Form3 = overview; }
 
   MachineState Machine;
 
@@ -78,6 +81,7 @@ class TForm1 : public QMainWindow, public RunView {
   void HilfezuPaxamon1Click();
   void Programmladen1Click();
   void Programmspeichern1Click();
+  void SpeedButton5Click();
 
   // Key handlers of the memory grids.
   void Mem1KeyDown(Word& key, TShiftState shift);
@@ -130,6 +134,7 @@ class TForm1 : public QMainWindow, public RunView {
   void setGridTexts(const CellTexts& texts);
 
   TForm2* Form2 = nullptr;
+  TForm3* Form3 = nullptr;
   FullRunGuard* guard_ = nullptr;  // only while a full run is in progress
   bool running_ = false;
   bool closeAfterRun_ = false;

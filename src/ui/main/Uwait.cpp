@@ -1,10 +1,10 @@
 #include "ui/main/Uwait.h"
 
 #include <QKeyEvent>
-#include <QMargins>
 
 #include "ui/platform/colors.h"
 #include "ui/platform/fonts.h"
+#include "ui/platform/placement.h"
 
 namespace paxamon {
 
@@ -36,25 +36,10 @@ QPoint TForm2::placement(const QRect& ownerFrame, const QSize& dialogFrame) {
           ownerFrame.top() + ownerFrame.height() + 3};
 }
 
-namespace {
-// The window manager's frame around a window's client area; empty until the
-// window has been shown once.
-QMargins frameMargins(const QWidget* window) {
-  const QRect outer = window->frameGeometry();
-  const QRect inner = window->geometry();
-  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-          outer.bottom() - inner.bottom()};
-}
-}  // namespace
-
 void TForm2::FormShow() {
   if (owner_) {
-    // Before its first showing the dialog's frame is unknown; the owner's,
-    // from the same window manager, stands in for it.
-    QMargins frame = frameMargins(this);
-    if (frame.isNull()) frame = frameMargins(owner_);
-    const QPoint outer = placement(owner_->frameGeometry(), size().grownBy(frame));
-    setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), size()));
+    const QSize outer = expectedFrameSize(this, owner_);
+    placeFrame(this, placement(owner_->frameGeometry(), outer), owner_);
   }
   Button1->setFocus();
 }

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "machine/runmode.h"
+#include "ui/auxiliary/Uhelp.h"
 #include "ui/components/bi_btns.h"
 #include "ui/main/TForm1.h"
 #include "ui/main/Uwait.h"
@@ -250,6 +251,19 @@ TEST(MainWindow, HelpRequestsCarryTheWindowsNumbers) {
   EXPECT_EQ(r[2].context, 204);
   EXPECT_EQ(r[3].context, 200);
   EXPECT_TRUE(f.Machine.singleStep);  // the click on the label was help, not a toggle
+}
+
+TEST(MainWindow, TheOverviewOpensAndClosesFromMenuAndToolButton) {
+  Program p;
+  TForm3 overview(&p.form1);
+  p.form1.setOverview(&overview);
+  p.form1.Befehlsbersicht1->trigger();
+  EXPECT_TRUE(overview.isVisible());
+  EXPECT_EQ(overview.frameGeometry().topLeft(), TForm3::placement(p.form1.frameGeometry()));
+  p.form1.SpeedButton5->click();
+  EXPECT_FALSE(overview.isVisible());
+  p.form1.SpeedButton5->click();
+  EXPECT_TRUE(overview.isVisible());
 }
 
 TEST(MainWindow, ClosingDuringAFullRunStopsItFirst) {
