@@ -75,13 +75,6 @@ TEST(Notation, OperandAddresses) {
   }
 }
 
-TEST(Notation, CaseAndMnemonic) {
-  EXPECT_EQ(upperCell("lda12"), "LDA12");
-  EXPECT_EQ(upperCell("\xE4nd z"), "\xE4ND Z");  // umlauts stay as they are
-  EXPECT_EQ(mnemonicOf("ENDE"), "END");
-  EXPECT_EQ(mnemonicOf("EN"), "EN");
-}
-
 TEST(Notation, CellsAsDataAndOnTheDataPath) {
   EXPECT_EQ(dataOf(""), 0);
   EXPECT_EQ(dataOf(" 5"), 5);
@@ -98,14 +91,9 @@ TEST(Notation, CellsAsDataAndOnTheDataPath) {
   EXPECT_EQ(operandView(memory, 2), "");
   EXPECT_EQ(operandView(memory, 3), "");
   EXPECT_EQ(operandView(memory, 4), "+3x");  // shown as stored, not as a number
-}
 
-TEST(Notation, NumbersAreCutToTheCell) {
-  EXPECT_EQ(numberText(0), "0");
-  EXPECT_EQ(numberText(-7), "-7");
-  EXPECT_EQ(numberText(123456789), "123456789");
+  EXPECT_EQ(upperCell("\xE4nd z"), "\xE4ND Z");  // umlauts stay as they are
   EXPECT_EQ(numberText(1234567890), "123456789");
-  EXPECT_EQ(numberText(INT32_MIN), "-21474836");
 }
 
 TEST(Notation, RunStartCutsTextsAndResetsRegisters) {
