@@ -50,35 +50,11 @@ struct AboutBox {
     about.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
   }
-  // The point of a control in the box's coordinates.
-  QPoint at(QWidget* control, QPoint inside) const {
-    return control->mapTo(const_cast<TAbout*>(&about), inside);
-  }
 };
 
-TEST(AboutBoxTest, DesignedLayoutAndPicture) {
+TEST(AboutBoxTest, CardPicture) {
   AboutBox box;
   TAbout& a = box.about;
-  EXPECT_TRUE(a.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(a.size(), QSize(249, 113));
-  EXPECT_EQ(a.Panel1->BevelOuter(), TPanelBevel::bvRaised);
-  EXPECT_EQ(a.Panel1->BevelInner(), TPanelBevel::bvRaised);
-  EXPECT_EQ(a.Image1->geometry(), QRect(2, 2, 244, 108));
-  EXPECT_EQ(a.Image1->Picture().size(), QSize(244, 115));
-  EXPECT_EQ(a.Titel->artStyle(), (TArtStyle{asShadow, asGradient}));
-  EXPECT_TRUE(a.Titel->transparent());
-  EXPECT_EQ(a.Titel->gradient()->color5(), 15466496u);
-  EXPECT_TRUE(a.ArtLabel1->autoSize());
-  EXPECT_EQ(a.ArtLabel1->shadowColor(), 4013373u);
-  EXPECT_TRUE(a.Copyright->Caption().startsWith(QStringLiteral("© 2000 ")));
-
-  // Painted in this order, later over earlier.
-  const QObjectList order = a.Panel1->children();
-  EXPECT_LT(order.indexOf(a.Image1), order.indexOf(a.ProgramIcon));
-  EXPECT_LT(order.indexOf(a.ProgramIcon), order.indexOf(a.Copyright));
-  EXPECT_LT(order.indexOf(a.Copyright), order.indexOf(a.Titel));
-  EXPECT_LT(order.indexOf(a.Titel), order.indexOf(a.ArtLabel1));
-
   // The picture is shown uncut from its corner; the icon is centred.
   const QImage card = a.grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(card.pixel(2 + 200, 2 + 10), a.Image1->Picture().pixel(200, 10));
@@ -101,30 +77,26 @@ TEST(AboutBoxTest, DesignedLayoutAndPicture) {
   }
 }
 
-TEST(AboutBoxTest, CharacterKeysClose) {
-  AboutBox box;
-  for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_A}) {
-    box.show();
-    QTest::keyClick(&box.about, key);
-    EXPECT_FALSE(box.about.isVisible()) << key;
-  }
-  box.show();
-  for (Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F5, Qt::Key_Shift})
-    QTest::keyClick(&box.about, key);
-  EXPECT_TRUE(box.about.isVisible());
-  EXPECT_EQ(box.rollsShown, 0);
-}
-
-TEST(AboutBoxTest, LeftClicksCloseWithoutCredits) {
+TEST(AboutBoxTest, CharacterKeysAndLeftClicksCloseWithoutCredits) {
   AboutBox box;
   TAbout& a = box.about;
+  for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_A}) {
+    box.show();
+    QTest::keyClick(&a, key);
+    EXPECT_FALSE(a.isVisible()) << key;
+  }
   for (QWidget* target : std::initializer_list<QWidget*>{a.Titel, a.ArtLabel1, a.Image1,
                                                          a.ProgramIcon, a.Copyright, a.Panel1}) {
     box.show();
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(1, 1));
     EXPECT_FALSE(a.isVisible()) << target->metaObject()->className();
   }
+  box.show();
+  for (Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F5, Qt::Key_Shift})
+    QTest::keyClick(&a, key);
+  EXPECT_TRUE(a.isVisible());
   EXPECT_EQ(box.rollsShown, 0);
+  a.close();
 }
 
 TEST(AboutBoxTest, RightPressStartsTheCreditsOverTheBox) {

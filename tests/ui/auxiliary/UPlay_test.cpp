@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <vector>
@@ -41,24 +42,10 @@ struct Roll {
   int top() const { return form4.HG->y(); }
 };
 
-TEST(CreditsRoll, DesignedLayout) {
+TEST(CreditsRoll, CaptionLines) {
   Roll roll;
-  TForm4& f = roll.form4;
-  EXPECT_TRUE(f.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
-  EXPECT_EQ(f.windowTitle(), QStringLiteral("Paxamon - Credits"));
-  EXPECT_EQ(f.HG->geometry(), QRect(124, 450, 511, 1550));
-  EXPECT_EQ(f.HG->BorderWidth(), 1);
-  EXPECT_EQ(f.Panel1->geometry(), QRect(0, 440, 760, 24));
-  EXPECT_EQ(f.Panel1->Color(), clSilver);
-  EXPECT_EQ(f.BI_GradientButton2->geometry(), QRect(647, 3, 110, 20));
-  EXPECT_EQ(f.BI_GradientButton2->caption(), QStringLiteral(" Das Kino &verlassen"));
-  EXPECT_FALSE(f.Timer1->Enabled());
-  EXPECT_EQ(f.Timer1->Interval(), 1);
-  EXPECT_EQ(f.pauseFlag(), 0);
-
-  // 43 white, centred lines on the strip; the bar lies in front of it.
-  const QList<TLabel*> lines = f.HG->findChildren<TLabel*>(Qt::FindDirectChildrenOnly);
+  // 43 white, centred lines on the strip, none with an access-key marker.
+  const QList<TLabel*> lines = roll.form4.HG->findChildren<TLabel*>();
   EXPECT_EQ(lines.size(), 43);
   for (const TLabel* l : lines) {
     EXPECT_EQ(l->FontColor(), clWhite);
@@ -66,17 +53,8 @@ TEST(CreditsRoll, DesignedLayout) {
     EXPECT_EQ(l->Alignment(), TAlignment::taCenter);
     EXPECT_FALSE(l->Caption().contains('&')) << l->Caption().toStdString();
   }
-  EXPECT_GT(f.Client->children().indexOf(f.Panel1), f.Client->children().indexOf(f.HG));
-  EXPECT_EQ(f.Client->geometry(), QRect(0, 0, 760, 464));
-  EXPECT_EQ(f.Label34->Caption(),
+  EXPECT_EQ(roll.form4.Label34->Caption(),
             QStringLiteral("                             FAULTS      Someone else, but NOT me"));
-  EXPECT_EQ(f.Label38->Caption(), QStringLiteral("or died by the producion of this program."));
-  EXPECT_EQ(f.Label2->Caption(), QString(32, '_'));
-  EXPECT_EQ(f.Label8->Caption(), QString(8, '_'));
-  EXPECT_EQ(f.Label15->geometry(), QRect(0, 332, 513, 23));
-  EXPECT_EQ(f.Label42->geometry(), QRect(8, 1488, 488, 35));
-  EXPECT_EQ(f.Label43->font().pixelSize(), 9);
-  EXPECT_TRUE(f.Label1->font().bold());
 }
 
 TEST(CreditsRoll, RollsToItsEndPausesAndStartsAgain) {
@@ -86,14 +64,10 @@ TEST(CreditsRoll, RollsToItsEndPausesAndStartsAgain) {
   // The 1 ms interval ticks every 10 ms, as on the platform designed for.
   EXPECT_EQ(roll.form4.Timer1->effectivePeriod(), TTimer::kMinimumPeriod);
   roll.form4.Timer1->setEnabled(false);  // the test ticks by hand
-
-  roll.ticks(1);
-  EXPECT_EQ(roll.top(), 448);
-  roll.ticks(848);
+  roll.ticks(849);
   EXPECT_EQ(roll.top(), -1248);
   EXPECT_EQ(roll.form4.pauseFlag(), 0);
-  roll.ticks(1);  // the 850th: the last line rests at y = 238
-  EXPECT_EQ(roll.top(), -1250);
+  roll.ticks(1);  // the 850th: the last line rests at y = 238 for 3 seconds
   EXPECT_EQ(roll.top() + roll.form4.Label42->y(), 238);
   EXPECT_EQ(roll.form4.pauseFlag(), 1);
   EXPECT_EQ(roll.form4.Timer1->Interval(), 3000);
@@ -103,40 +77,37 @@ TEST(CreditsRoll, RollsToItsEndPausesAndStartsAgain) {
   EXPECT_EQ(roll.form4.Timer1->Interval(), 1);
 }
 
-TEST(CreditsRoll, StripIsPaintedBetweenTheTwoMoves) {
-  Roll roll;
-  roll.form4.resize(760, 464);
-  roll.form4.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&roll.form4));
-  roll.form4.Timer1->setEnabled(false);
-  QCoreApplication::processEvents();
+// Records the strip's top at every paint it receives.
+struct PaintRecorder : QObject {
+  std::vector<int> tops;
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::Paint) tops.push_back(static_cast<QWidget*>(o)->y());
+    return false;
+  }
+};
 
-  // Records the strip's top at every paint it receives.
-  struct Recorder : QObject {
-    std::vector<int> tops;
-    bool eventFilter(QObject* o, QEvent* e) override {
-      if (e->type() == QEvent::Paint) tops.push_back(static_cast<QWidget*>(o)->y());
-      return false;
-    }
-  } recorder;
-  roll.form4.HG->installEventFilter(&recorder);
-  roll.ticks(1);
-  EXPECT_EQ(recorder.tops, std::vector<int>{449});  // at once, before the second move
-  EXPECT_EQ(roll.top(), 448);
-  roll.form4.Button1Click();
-}
-
-TEST(CreditsRoll, LeavingAndShowingAgain) {
+TEST(CreditsRoll, ShowingLeavingAndShowingAgain) {
   Roll roll;
   roll.form4.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&roll.form4));
   EXPECT_TRUE(roll.form5.isVisible());
   EXPECT_TRUE(roll.form5.windowState() & Qt::WindowMaximized);
+  // The frame went around the roll window's size when the background came.
+  EXPECT_EQ(roll.form5.frame->geometry(),
+            TForm5::framePlacement(roll.form4.screen()->geometry().size(), QSize(760, 464)));
   roll.form4.Timer1->setEnabled(false);
-  roll.ticks(850);
-  ASSERT_EQ(roll.form4.pauseFlag(), 1);
+  QCoreApplication::processEvents();
+
+  // A step paints the strip at once between its two moves.
+  PaintRecorder recorder;
+  roll.form4.HG->installEventFilter(&recorder);
+  roll.ticks(1);
+  EXPECT_EQ(recorder.tops, std::vector<int>{449});
+  roll.form4.HG->removeEventFilter(&recorder);
 
   // Leaving during the pause hides both windows and stops the timer.
+  roll.ticks(849);
+  ASSERT_EQ(roll.form4.pauseFlag(), 1);
   roll.form4.Button1Click();
   EXPECT_FALSE(roll.form4.isVisible());
   EXPECT_FALSE(roll.form5.isVisible());
@@ -146,9 +117,7 @@ TEST(CreditsRoll, LeavingAndShowingAgain) {
   // so the first move comes after the pause and starts from 450.
   roll.form4.show();
   EXPECT_EQ(roll.top(), 450);
-  EXPECT_TRUE(roll.form4.Timer1->Enabled());
   EXPECT_EQ(roll.form4.Timer1->effectivePeriod(), 3000);
-  EXPECT_EQ(roll.form4.pauseFlag(), 1);
   roll.form4.Timer1->setEnabled(false);
   roll.ticks(1);
   EXPECT_EQ(roll.top(), 448);
@@ -183,38 +152,29 @@ TEST(CreditsRoll, ShownModallyUntilLeft) {
   EXPECT_LE(ticksSeen, 31);
 }
 
-TEST(CreditsBackground, FramePlacementAndNoInput) {
+TEST(CreditsBackground, FramePlacement) {
   EXPECT_EQ(TForm5::framePlacement(QSize(1280, 1024), QSize(760, 464)), QRect(259, 278, 763, 467));
   // Halves truncate toward zero on a screen smaller than the roll.
   EXPECT_EQ(TForm5::framePlacement(QSize(640, 480), QSize(761, 464)), QRect(-61, 6, 764, 467));
-  TForm5 form5;
-  EXPECT_FALSE(form5.isEnabled());
-  EXPECT_TRUE(form5.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(form5.windowTitle(), QStringLiteral("Hintergrund für die Credits"));
 }
 
-TEST(CreditsRoll, LargerScreenShowsOnlyTheDesignArea) {
+TEST(CreditsRoll, PicturesAndALargerScreen) {
   Roll roll;
+  roll.form4.resize(760, 464);
+  for (int ticks : {0, 60, 250, 450, 700, 850}) {
+    roll.ticks(ticks - (450 - roll.top()) / 2);
+    keep(roll.form4, QStringLiteral("credits-%1").arg(ticks));
+  }
+  // On a larger screen only the design area shows, though the strip
+  // reaches far below the bar.
   roll.form4.resize(1000, 900);
-  roll.ticks(200);  // the strip reaches from y = 50 far below the bar
+  roll.form4.HG->move(124, 50);
   const QImage image = roll.form4.grab().toImage().convertToFormat(QImage::Format_RGB32);
   int lit = 0;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
       if ((x >= 760 || y >= 464) && image.pixel(x, y) != qRgb(0, 0, 0)) ++lit;
   EXPECT_EQ(lit, 0);
-  EXPECT_NE(image.pixel(700, 450), qRgb(0, 0, 0));  // the bar
-}
-
-TEST(CreditsRoll, Gallery) {
-  Roll roll;
-  roll.form4.resize(760, 464);
-  roll.form4.HG->move(124, TForm4::kStartTop);
-  for (int ticks : {0, 60, 250, 450, 700, 850}) {
-    roll.ticks(ticks == 0 ? 0 : ticks - (450 - roll.top()) / 2);
-    keep(roll.form4, QStringLiteral("credits-%1").arg(ticks));
-  }
-  EXPECT_EQ(roll.top(), -1250);
 }
 
 }  // namespace

@@ -84,40 +84,19 @@ QImage styled(TArtStyle style, const QImage& bitmap = {}) {
   return shot(labelled.label);
 }
 
-TEST(TArtLabelTest, DefaultsAndTheDefaultLook) {
+TEST(TArtLabelTest, StylesAndTheirPrecedence) {
+  // The default label: button face, a gray shadow, the text embossed.
   TArtLabel label;
   EXPECT_EQ(label.size(), QSize(64, 25));
-  EXPECT_EQ(label.caption(), QStringLiteral("Art Label"));
-  EXPECT_EQ(label.artStyle(), (TArtStyle{as3DRaise, asShadow}));
-  EXPECT_EQ(label.artStyle().bits, 6);
-  EXPECT_EQ(label.color(), clBtnFace);
-  EXPECT_EQ(label.shadowColor(), clGray);
-  EXPECT_EQ(label.outlineColor(), clWhite);
-  EXPECT_EQ(label.shadowLength(), 3);
-  EXPECT_FALSE(label.transparent());
-  EXPECT_FALSE(label.autoSize());
-  EXPECT_EQ(label.textAlign(), TAlignment::taLeftJustify);
-  EXPECT_EQ(label.font().pixelSize(), 32);
-  EXPECT_TRUE(label.font().bold());
-  EXPECT_EQ(label.fontColor(), clWindowText);
-  const TGradient& g = *label.gradient();
-  EXPECT_EQ(g.colors(), (std::array<TColor, 5>{clSilver, clGray, clBlack, clWhite, clBlack}));
-  EXPECT_EQ(g.colorCount(), 3);
-  EXPECT_EQ(g.lineSize(), 2);
-  EXPECT_TRUE(label.gradientStale());
-
-  // Button face, a gray shadow, the text embossed: light above, dark below.
   label.resize(170, 44);
-  const QImage image = shot(label);
-  keep(image, "artlabel-default");
-  const QRgb face = rgb(clBtnFace);
-  EXPECT_EQ(colorsOf(image), rgbSet({clBtnFace, clGray, clBlack, LightenColor(clBtnFace, 64),
-                                     DarkenColor(clBtnFace, 64)}));
-  EXPECT_EQ(firstDrawn(image, face), rgb(LightenColor(clBtnFace, 64)));
-  EXPECT_EQ(firstDrawn(image.mirrored(false, true), face), rgb(clGray));
-}
+  const QImage look = shot(label);
+  keep(look, "artlabel-default");
+  const TColor face = clBtnFace;
+  EXPECT_EQ(colorsOf(look),
+            rgbSet({face, clGray, clBlack, LightenColor(face, 64), DarkenColor(face, 64)}));
+  EXPECT_EQ(firstDrawn(look, rgb(face)), rgb(LightenColor(face, 64)));
+  EXPECT_EQ(firstDrawn(look.mirrored(false, true), rgb(face)), rgb(clGray));
 
-TEST(TArtLabelTest, StylesAndTheirPrecedence) {
   // Each pass on its own.
   EXPECT_EQ(colorsOf(styled({asShadow})), rgbSet({kFace, kShadow, kText}));
   EXPECT_EQ(colorsOf(styled({asOutlined})), rgbSet({kFace, kOutline, kText}));
@@ -161,19 +140,6 @@ TEST(TArtLabelTest, TextPositionAndAutoSize) {
   label.resize(20, 60);  // narrower than the text: cut on the left
   EXPECT_EQ(label.textPosition(label.size()),
             QPoint(20 - text.width() - 2, (60 - text.height()) / 2));
-  EXPECT_LT(label.textPosition(label.size()).x(), 0);
-
-  // Right-aligned, the shadow ends ShadowLength + 2 pixels from the edge.
-  label.resize(200, 60);
-  label.setArtStyle({asShadow});
-  label.setShadowColor(kShadow);
-  const QImage image = shot(label);
-  int rightmost = -1;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) == rgb(kShadow)) rightmost = std::max(rightmost, x);
-  EXPECT_GE(rightmost, 200 - 2 - 3 - 3);
-  EXPECT_LE(rightmost, 200 - 2 + 3 - 1);
 
   // AutoSize takes the size at the next paint: 4 more than the caption.
   label.setCaption(QStringLiteral("Art Label"));
@@ -207,13 +173,8 @@ TEST(TArtLabelTest, TransparentShowsOnlyTheMaskedPasses) {
   keep(image, "artlabel-transparent");
   EXPECT_EQ(colorsOf(image), (QSet<QRgb>{kParent, rgb(kShadow), rgb(clSilver)}));
 
-  // Opaque again: the label's own colour covers the parent.
-  label->setTransparent(false);
-  EXPECT_TRUE(colorsOf(shot(parent)).contains(rgb(kFace)));
-
   // Our reading of the open point: a fill alone still marks its glyphs.
   label->setArtStyle({asGradient});
-  label->setTransparent(true);
   EXPECT_EQ(colorsOf(shot(parent)), (QSet<QRgb>{kParent, rgb(clSilver)}));
   // The outline and 3-D looks pass through the mask with their colours.
   label->setArtStyle({as3DRaise});
@@ -252,8 +213,7 @@ TEST(TArtLabelTest, WritesRepaintAtOnceOnlyWhenTheyShow) {
   EXPECT_TRUE(label->gradientStale());
   label->setOutlineColor(kOutline);  // shown: painted before the call returns
   EXPECT_EQ(counter.paints, 1);
-  label->setOutlineColor(kOutline);  // equal: nothing
-  label->setCaption(label->caption());
+  label->setCaption(label->caption());  // equal: nothing
   EXPECT_EQ(counter.paints, 1);
   label->setCaption(QStringLiteral("Neu"));
   label->setArtStyle({asShadow});  // the stored shadow colour shows now
@@ -269,7 +229,6 @@ TEST(TArtLabelTest, GradientPictureIsCachedUntilTheGradientOrSizeChanges) {
   TArtLabel& label = labelled.label;
   shot(label);
   const qint64 first = label.gradientPicture().cacheKey();
-  EXPECT_EQ(label.gradientPicture().size(), label.size());
   EXPECT_FALSE(label.gradientStale());
 
   label.setFontColor(clBlue);  // the font colour alone does not renew it
@@ -284,8 +243,6 @@ TEST(TArtLabelTest, GradientPictureIsCachedUntilTheGradientOrSizeChanges) {
   EXPECT_NE(label.gradient(), &other);
   EXPECT_TRUE(label.gradientStale());
   EXPECT_EQ(colorsOf(shot(label)), rgbSet({kFace, clLime}));
-  other.setColor1(clRed);
-  EXPECT_EQ(label.gradient()->color1(), clLime);
 
   const qint64 second = label.gradientPicture().cacheKey();
   label.resize(120, 40);

@@ -116,9 +116,6 @@ TEST(TextEffects, FilledGlyphsTakeThePicture) {
   expectEachPixel(
       paint([&](QPainter& c) { DrawTextFilledFit(c, 20, 10, QStringLiteral("Ag"), QImage()); }),
       [&](int x, int y) { return glyphAt(x, y) ? qRgb(0, 0, 0) : kBack; });
-  // An empty text draws nothing.
-  expectEachPixel(paint([&](QPainter& c) { DrawTextFilledFit(c, 20, 10, QString(), small); }),
-                  [](int, int) { return kBack; });
 }
 
 TEST(TextEffects, MaskedCopyKeepsTheCanvasWhereTheMaskIsWhite) {
