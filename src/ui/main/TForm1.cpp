@@ -9,6 +9,8 @@
 #include <QWindow>
 
 #include "machine/runmode.h"
+#include "ui/auxiliary/UAbout.h"
+#include "ui/auxiliary/UPlay.h"
 #include "ui/auxiliary/Uhelp.h"
 #include "ui/components/bi_btns.h"
 #include "ui/main/Uwait.h"
@@ -109,6 +111,9 @@ void TForm1::bindHandlers() {
   connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::Programmspeichern1Click);
   connect(Befehlsbersicht1, &QAction::triggered, this, &TForm1::SpeedButton5Click);
   connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+  connect(ber1, &QAction::triggered, this, &TForm1::ber1Click);
+  Label7->OnClick = [this] { Credits1Click(); };
+  Label8->OnClick = [this] { Credits1Click(); };
   Mem1->OnKeyDown = [this](Word& key, TShiftState shift) { Mem1KeyDown(key, shift); };
   Mem1->OnKeyPress = [this](char32_t& key) { Mem1KeyPress(key); };
   Mem1->OnKeyUp = [this](Word& key, TShiftState shift) { Mem1KeyUp(key, shift); };
@@ -207,6 +212,14 @@ void TForm1::LModeClick() {
 
 void TForm1::SpeedButton5Click() {
   if (Form3) Form3->Toggle();
+}
+
+void TForm1::ber1Click() {
+  if (About) About->exec();
+}
+
+void TForm1::Credits1Click() {
+  if (Form4) Form4->exec();
 }
 
 void TForm1::HilfezuPaxamon1Click() {

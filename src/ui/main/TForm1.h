@@ -19,8 +19,10 @@ class TBevel;
 class TBI_GradientButton;
 class TDfGradient;
 class TEdit;
+class TAbout;
 class TForm2;
 class TForm3;
+class TForm4;
 class TGroupBox;
 class TLabel;
 class TShape;
@@ -36,6 +38,9 @@ class TForm1 : public QMainWindow, public RunView {
   void setStepDialog(TForm2* dialog) { Form2 = dialog; }
   // The instruction overview, created after the about box.
   void setOverview(TForm3* overview) { Form3 = overview; }
+  // The about box and the credits roll, shown modally.
+  void setAboutBox(TAbout* box) { About = box; }
+  void setCreditsWindow(TForm4* roll) { Form4 = roll; }
 
   MachineState Machine;
 
@@ -82,6 +87,8 @@ class TForm1 : public QMainWindow, public RunView {
   void Programmladen1Click();
   void Programmspeichern1Click();
   void SpeedButton5Click();
+  void ber1Click();
+  void Credits1Click();
 
   // Key handlers of the memory grids.
   void Mem1KeyDown(Word& key, TShiftState shift);
@@ -135,6 +142,8 @@ class TForm1 : public QMainWindow, public RunView {
 
   TForm2* Form2 = nullptr;
   TForm3* Form3 = nullptr;
+  TAbout* About = nullptr;
+  TForm4* Form4 = nullptr;
   FullRunGuard* guard_ = nullptr;  // only while a full run is in progress
   bool running_ = false;
   bool closeAfterRun_ = false;

@@ -6,7 +6,10 @@
 #include <QTimer>
 
 #include "machine/runmode.h"
+#include "ui/auxiliary/UAbout.h"
+#include "ui/auxiliary/UPlay.h"
 #include "ui/auxiliary/Uhelp.h"
+#include "ui/auxiliary/Uhg.h"
 #include "ui/components/bi_btns.h"
 #include "ui/main/TForm1.h"
 #include "ui/main/Uwait.h"
@@ -264,6 +267,37 @@ TEST(MainWindow, TheOverviewOpensAndClosesFromMenuAndToolButton) {
   EXPECT_FALSE(overview.isVisible());
   p.form1.SpeedButton5->click();
   EXPECT_TRUE(overview.isVisible());
+}
+
+TEST(MainWindow, AboutBoxAndCreditsRollAreModal) {
+  Program p;
+  TAbout about(&p.form1);
+  TForm4 roll(&p.form1);
+  TForm5 background(&p.form1);
+  roll.setBackground(&background);
+  roll.BusyWaitRounds = 0;
+  about.setCreditsWindow(&roll);
+  p.form1.setAboutBox(&about);
+  p.form1.setCreditsWindow(&roll);
+
+  QWidget* shown = nullptr;
+  QTimer::singleShot(0, [&] {
+    shown = QApplication::activeModalWidget();
+    about.OKButtonClick();
+  });
+  p.form1.ber1->trigger();
+  EXPECT_EQ(shown, &about);
+
+  for (TLabel* line : {p.form1.Label7, p.form1.Label8}) {
+    shown = nullptr;
+    QTimer::singleShot(0, [&] {
+      shown = QApplication::activeModalWidget();
+      roll.Button1Click();
+    });
+    QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(100, 5));
+    EXPECT_EQ(shown, &roll);
+    EXPECT_FALSE(roll.isVisible());
+  }
 }
 
 TEST(MainWindow, ClosingDuringAFullRunStopsItFirst) {
