@@ -11,7 +11,7 @@
 
 namespace paxamon {
 
-TArtLabel::TArtLabel(QWidget* parent) : QWidget(parent), m_gradient(new TGradient(this)) {
+TArtLabel::TArtLabel(QWidget* parent) : TGraphicControl(parent), m_gradient(new TGradient(this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);  // not transparent yet
   resize(64, 25);
   m_gradient->setOnChange([this](QObject*) { GradientChanged(); });
@@ -212,30 +212,5 @@ void TArtLabel::paintEvent(QPaintEvent*) {
 }
 
 // --- Mouse -----------------------------------------------------------------------
-
-void TArtLabel::mousePressEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) m_clickPending = true;
-  emit mouseDown(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
-}
-
-void TArtLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) emit doubleClicked();
-  emit mouseDown(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
-}
-
-void TArtLabel::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  emit mouseMove(event->modifiers(), event->buttons(), pos.x(), pos.y());
-}
-
-void TArtLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  const bool click = event->button() == Qt::LeftButton && m_clickPending && rect().contains(pos);
-  if (event->button() == Qt::LeftButton) m_clickPending = false;
-  emit mouseUp(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
-  if (click) emit clicked();
-}
 
 }  // namespace paxamon

@@ -14,6 +14,7 @@
 #include "ui/components/Gradient.h"
 #include "ui/platform/colors.h"
 #include "ui/platform/controls.h"
+#include "ui/platform/graphiccontrol.h"
 
 namespace paxamon {
 
@@ -40,7 +41,7 @@ struct TArtStyle {
   friend constexpr bool operator==(TArtStyle, TArtStyle) = default;
 };
 
-class TArtLabel : public QWidget {
+class TArtLabel : public TGraphicControl {
   Q_OBJECT
   Q_PROPERTY(paxamon::TArtStyle ArtStyle READ artStyle WRITE setArtStyle)
   Q_PROPERTY(QString Caption READ caption WRITE setCaption)
@@ -101,22 +102,9 @@ class TArtLabel : public QWidget {
   // Where the caption's top-left corner goes in a label of the given size.
   QPoint textPosition(QSize labelSize) const;
 
- signals:
-  void clicked();
-  void doubleClicked();
-  void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-                 int x, int y);
-  void mouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons held, int x, int y);
-  void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-               int x, int y);
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   void GradientChanged();
@@ -140,7 +128,6 @@ class TArtLabel : public QWidget {
   int m_shadowLength = 3;
   TGradient* m_gradient;
   bool m_gradientStale = true;
-  bool m_clickPending = false;
 };
 
 }  // namespace paxamon

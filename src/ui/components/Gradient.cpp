@@ -354,7 +354,8 @@ void DrawMasked(QPainter& canvas, int x, int y, const QImage& mask, const QImage
 
 // --- TDfGradient ---------------------------------------------------------------
 
-TDfGradient::TDfGradient(QWidget* parent) : QWidget(parent), m_gradient(new TGradient(this)) {
+TDfGradient::TDfGradient(QWidget* parent)
+    : TGraphicControl(parent), m_gradient(new TGradient(this)) {
   // The control's own defaults, set before anyone listens.
   m_gradient->setLineSize(2);
   m_gradient->setColor1(clBlack);
@@ -410,31 +411,6 @@ void TDfGradient::paintEvent(QPaintEvent* event) {
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   const QRect clip = event->rect();
   painter.drawImage(clip, m_picture, clip);
-}
-
-void TDfGradient::mousePressEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) m_clickPending = true;
-  emit mouseDown(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
-}
-
-void TDfGradient::mouseDoubleClickEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) emit doubleClicked();
-  emit mouseDown(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
-}
-
-void TDfGradient::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  emit mouseMove(event->modifiers(), event->buttons(), pos.x(), pos.y());
-}
-
-void TDfGradient::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  const bool click = event->button() == Qt::LeftButton && m_clickPending && rect().contains(pos);
-  if (event->button() == Qt::LeftButton) m_clickPending = false;
-  emit mouseUp(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
-  if (click) emit clicked();
 }
 
 }  // namespace paxamon

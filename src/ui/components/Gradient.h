@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "ui/platform/colors.h"
+#include "ui/platform/graphiccontrol.h"
 
 namespace paxamon {
 
@@ -136,7 +137,7 @@ void DrawMasked(QPainter& canvas, int x, int y, const QImage& mask, const QImage
 
 // A control that shows its Gradient over its whole area. The gradient is
 // painted once into an off-screen picture; painting copies from it.
-class TDfGradient : public QWidget {
+class TDfGradient : public TGraphicControl {
   Q_OBJECT
   Q_PROPERTY(paxamon::TGradient* Gradient READ gradient WRITE setGradient)
   Q_PROPERTY(paxamon::TColor Color READ color WRITE setColor)
@@ -157,21 +158,8 @@ class TDfGradient : public QWidget {
   // The off-screen picture as it stands.
   const QImage& picture() const { return m_picture; }
 
- signals:
-  void clicked();
-  void doubleClicked();
-  void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-                 int x, int y);
-  void mouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons held, int x, int y);
-  void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-               int x, int y);
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   void GradientChanged(QObject* sender);
@@ -180,7 +168,6 @@ class TDfGradient : public QWidget {
   QImage m_picture;
   TGradient* m_gradient;
   TColor m_color = clWindow;
-  bool m_clickPending = false;
 };
 
 }  // namespace paxamon

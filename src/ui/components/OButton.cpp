@@ -42,7 +42,7 @@ void roundRect(QPainter& p, int x1, int y1, int x2, int y2, int ellipse, const Q
 
 }  // namespace
 
-TOfficeButton::TOfficeButton(QWidget* parent) : QWidget(parent) {
+TOfficeButton::TOfficeButton(QWidget* parent) : TGraphicControl(parent) {
   resize(100, 25);
   m_caption = QStringLiteral("OfficeButton");
   initOButtonResources();

@@ -13,10 +13,11 @@
 #include <cstdint>
 
 #include "ui/platform/colors.h"
+#include "ui/platform/graphiccontrol.h"
 
 namespace paxamon {
 
-class TOfficeButton : public QWidget {
+class TOfficeButton : public TGraphicControl {
   Q_OBJECT
   Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
   Q_PROPERTY(paxamon::TColor BorderColor READ BorderColor WRITE setBorderColor)
@@ -91,15 +92,6 @@ class TOfficeButton : public QWidget {
   // Draws the button on painter, which paints on the button's area.
   void Paint(QPainter& painter);
 
- signals:
-  void clicked();
-  void doubleClicked();
-  void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-                 int x, int y);
-  void mouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons held, int x, int y);
-  void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-               int x, int y);
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -127,7 +119,6 @@ class TOfficeButton : public QWidget {
   std::uint16_t m_pressOffset = 0;
   bool m_showHint = false;
   QString m_hint;
-  bool m_clickPending = false;
 };
 
 }  // namespace paxamon

@@ -95,7 +95,7 @@ class AcceleratorRouter : public QObject {
 
 // --- TBI_basebutton ------------------------------------------------------------------
 
-TBI_basebutton::TBI_basebutton(QWidget* parent) : QWidget(parent) {
+TBI_basebutton::TBI_basebutton(QWidget* parent) : TGraphicControl(parent) {
   m_lowColor = std::uint8_t(displayColorDepth()) < 16;
   // The button covers its whole rectangle.
   setAttribute(Qt::WA_OpaquePaintEvent);

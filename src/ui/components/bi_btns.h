@@ -10,12 +10,13 @@
 #include <cstdint>
 
 #include "ui/platform/colors.h"
+#include "ui/platform/graphiccontrol.h"
 
 namespace paxamon {
 
 enum TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-class TBI_basebutton : public QWidget {
+class TBI_basebutton : public TGraphicControl {
   Q_OBJECT
   Q_PROPERTY(paxamon::TColor LightColor READ lightColor WRITE setLightColor)
   Q_PROPERTY(paxamon::TColor ShadowColor READ shadowColor WRITE setShadowColor)
@@ -108,15 +109,6 @@ class TBI_basebutton : public QWidget {
   // on a picture of the button's size that holds the background already.
   void DrawContent(QPainter& canvas);
 
- signals:
-  void clicked();
-  void doubleClicked();
-  void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-                 int x, int y);
-  void mouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons held, int x, int y);
-  void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-               int x, int y);
-
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -158,7 +150,6 @@ class TBI_basebutton : public QWidget {
   ButtonState m_state = bsUp;
   QString m_caption;
   TColor m_fontColor = clWindowText;
-  bool m_clickPending = false;
 };
 
 // The painted button: a linear gradient from LightColor to ShadowColor
