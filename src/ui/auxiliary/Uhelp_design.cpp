@@ -16,18 +16,6 @@ namespace paxamon {
 
 namespace {
 
-TLabel* label(QWidget* parent, const QString& caption, int left, int top, const QFont& font,
-              TColor fontColor) {
-  auto* l = new TLabel(parent);
-  l->setFont(font);
-  l->setFontColor(fontColor);
-  l->setTransparent(true);
-  l->move(left, top);
-  l->setAutoSize(true);
-  l->setCaption(caption);
-  return l;
-}
-
 TBevel* bevel(QWidget* parent, TBevelShape shape, TBevelStyle style, QRect geometry) {
   auto* b = new TBevel(shape, style, parent);
   b->setGeometry(geometry);
@@ -81,8 +69,8 @@ void TForm3::createControls() {
   Panel1->setBevelOuter(TPanelBevel::bvRaised);
   Panel1->setBorderWidth(2);
   const QFont header = makeFont("Arial", 16, {.bold = true});
-  Label1 = label(Panel1, "Befehl", 10, 4, header, clBlue);
-  Label2 = label(Panel1, "Funktion", 72, 4, header, clBlue);
+  Label1 = createLabel(Panel1, "Befehl", 10, 4, header, clBlue);
+  Label2 = createLabel(Panel1, "Funktion", 72, 4, header, clBlue);
   Bevel3 = bevel(Panel1, TBevelShape::bsLeftLine, TBevelStyle::bsLowered, {64, 1, 2, 23});
 
   Bevel2 = bevel(this, TBevelShape::bsLeftLine, TBevelStyle::bsLowered, {64, 12, 2, 349});
@@ -92,10 +80,10 @@ void TForm3::createControls() {
   const QFont meaning = makeFont("Arial", 11);
   for (std::size_t i = 0; i < kRows.size(); ++i) {
     const Row& row = kRows[i];
-    Instructions[i] = label(this, row.instruction, 16, row.top, instruction, clBlack);
+    Instructions[i] = createLabel(this, row.instruction, 16, row.top, instruction, clBlack);
     const int left = i == 0 ? 72 : i == kJmpRow ? 70 : 71;
     const int top = i == 0 ? 30 : row.top;
-    Meanings[i] = label(this, row.meaning, left, top, meaning, clBlack);
+    Meanings[i] = createLabel(this, row.meaning, left, top, meaning, clBlack);
   }
   // The JXP meaning keeps its size: one line, cut at the window's edge.
   Meanings[kJxpRow]->setAutoSize(false);

@@ -16,18 +16,6 @@ namespace paxamon {
 
 namespace {
 
-TLabel* label(QWidget* parent, const QString& caption, int left, int top, const QFont& font,
-              TColor fontColor) {
-  auto* l = new TLabel(parent);
-  l->setFont(font);
-  l->setFontColor(fontColor);
-  l->move(left, top);
-  l->setAutoSize(true);
-  l->setCaption(caption);
-  l->setTransparent(true);
-  return l;
-}
-
 TBevel* topLine(QWidget* parent, int left, int top, int width) {
   auto* b = new TBevel(TBevelShape::bsTopLine, TBevelStyle::bsLowered, parent);
   b->setGeometry(left, top, width, 2);
@@ -151,15 +139,15 @@ void TForm1::createControls() {
 
   const QFont registerFont = makeFont("MS Sans Serif", 11);
   GroupBox2 = groupBox(Client, QStringLiteral(" Steuerwerk "), QRect(8, 40, 113, 89));
-  Label1 = label(GroupBox2, QStringLiteral("IR"), 12, 26, registerFont, clLime);
+  Label1 = createLabel(GroupBox2, QStringLiteral("IR"), 12, 26, registerFont, clLime);
   EIR = registerField(GroupBox2, 24, true);
-  Label2 = label(GroupBox2, QStringLiteral("PC"), 12, 58, registerFont, clLime);
+  Label2 = createLabel(GroupBox2, QStringLiteral("PC"), 12, 58, registerFont, clLime);
   EPC = registerField(GroupBox2, 56, true);
 
   GroupBox3 = groupBox(Client, QStringLiteral(" Rechenwerk "), QRect(8, 264, 113, 89));
-  Label3 = label(GroupBox3, QStringLiteral("XR"), 12, 26, registerFont, clLime);
+  Label3 = createLabel(GroupBox3, QStringLiteral("XR"), 12, 26, registerFont, clLime);
   EXR = registerField(GroupBox3, 24, false);
-  Label4 = label(GroupBox3, QStringLiteral("AK"), 12, 58, registerFont, clLime);
+  Label4 = createLabel(GroupBox3, QStringLiteral("AK"), 12, 58, registerFont, clLime);
   EAK = registerField(GroupBox3, 56, false);
 
   GroupBox1 = groupBox(Client, QStringLiteral(" Hauptspeicher "), QRect(176, 40, 235, 313));
@@ -195,13 +183,13 @@ void TForm1::createControls() {
 
   const QFont pathFont = makeFont("MS Sans Serif", 11);
   // The path labels grow to the left: their right edge stays at x = 169.
-  LSteuer = label(Client, QString(), 169, 78, pathFont, clYellow);
+  LSteuer = createLabel(Client, QString(), 169, 78, pathFont, clYellow);
   LSteuer->setAlignment(TAlignment::taRightJustify);
   LSteuer->setGeometry(169, 78, 0, LSteuer->height());
-  LRechen = label(Client, QString(), 169, 302, pathFont, clYellow);
+  LRechen = createLabel(Client, QString(), 169, 302, pathFont, clYellow);
   LRechen->setAlignment(TAlignment::taRightJustify);
   LRechen->setGeometry(169, 302, 0, LRechen->height());
-  LAdd = label(Client, QString(), 90, 136, pathFont, clYellow);
+  LAdd = createLabel(Client, QString(), 90, 136, pathFont, clYellow);
   LAdd->setAutoSize(false);
   LAdd->setAlignment(TAlignment::taCenter);
   LAdd->setGeometry(90, 136, 22, 13);

@@ -43,6 +43,18 @@ QStringList wrapText(const QString& text, const QFontMetrics& metrics, int width
   return lines;
 }
 
+Qt::Alignment horizontalAlignment(TAlignment alignment) {
+  switch (alignment) {
+    case TAlignment::taRightJustify:
+      return Qt::AlignRight;
+    case TAlignment::taCenter:
+      return Qt::AlignHCenter;
+    case TAlignment::taLeftJustify:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
 // --- TLabel ---
 
 TLabel::TLabel(QWidget* parent) : QWidget(parent) {}
@@ -118,18 +130,8 @@ void TLabel::paintEvent(QPaintEvent*) {
   const QFontMetrics metrics(font());
   const QStringList lines =
       wordWrap_ ? wrapText(caption_, metrics, width()) : QStringList{caption_};
-  int flags = Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextDontClip;
-  switch (alignment_) {
-    case TAlignment::taLeftJustify:
-      flags |= Qt::AlignLeft;
-      break;
-    case TAlignment::taRightJustify:
-      flags |= Qt::AlignRight;
-      break;
-    case TAlignment::taCenter:
-      flags |= Qt::AlignHCenter;
-      break;
-  }
+  const int flags =
+      Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextDontClip | horizontalAlignment(alignment_);
   int y = 0;
   for (const QString& line : lines) {
     painter.drawText(QRect(0, y, width(), metrics.height()), flags, line);
@@ -143,6 +145,18 @@ void TLabel::mouseReleaseEvent(QMouseEvent* event) {
     OnClick();
   }
   QWidget::mouseReleaseEvent(event);
+}
+
+TLabel* createLabel(QWidget* parent, const QString& caption, int left, int top, const QFont& font,
+                    TColor fontColor) {
+  auto* l = new TLabel(parent);
+  l->setFont(font);
+  l->setFontColor(fontColor);
+  l->setTransparent(true);
+  l->move(left, top);
+  l->setAutoSize(true);
+  l->setCaption(caption);
+  return l;
 }
 
 // --- TBevel ---

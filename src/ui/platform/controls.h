@@ -15,6 +15,9 @@ namespace paxamon {
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
+// The horizontal Qt alignment of a TAlignment.
+Qt::Alignment horizontalAlignment(TAlignment alignment);
+
 // Breaks text into lines no wider than width at blanks, as word-wrapping
 // text output does: a line breaks at a blank, which is used up by the break;
 // further blanks stay and begin the next line. A word wider than the line
@@ -63,6 +66,11 @@ class TLabel : public QWidget {
   bool autoSize_ = false;
   bool wordWrap_ = false;
 };
+
+// A label as the windows mostly place them: transparent, sized to its
+// caption, its top-left corner at (left, top).
+TLabel* createLabel(QWidget* parent, const QString& caption, int left, int top, const QFont& font,
+                    TColor fontColor);
 
 enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine };
 enum class TBevelStyle { bsLowered, bsRaised };

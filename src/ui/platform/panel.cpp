@@ -96,18 +96,8 @@ void TPanel::paintEvent(QPaintEvent*) {
   // horizontally within what the bevels leave, cut at its edges.
   const int textHeight = QFontMetrics(font()).height();
   const QRect line(r.left(), (r.top() + r.bottom() + 1 - textHeight) / 2, r.width(), textHeight);
-  int flags = Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs | Qt::TextSingleLine;
-  switch (alignment_) {
-    case TAlignment::taLeftJustify:
-      flags |= Qt::AlignLeft;
-      break;
-    case TAlignment::taRightJustify:
-      flags |= Qt::AlignRight;
-      break;
-    case TAlignment::taCenter:
-      flags |= Qt::AlignHCenter;
-      break;
-  }
+  const int flags = Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs | Qt::TextSingleLine |
+                    horizontalAlignment(alignment_);
   p.setClipRect(line);
   p.setFont(font());
   p.setPen(toQColor(fontColor_));
