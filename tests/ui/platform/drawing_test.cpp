@@ -7,7 +7,7 @@
 namespace paxamon {
 namespace {
 
-TEST(Drawing, AcceleratorCharacterAndText) {
+TEST(Drawing, AcceleratorTextAndDisplayDepth) {
   EXPECT_EQ(accelChar(" &Ausführen"), QChar('A'));
   EXPECT_EQ(accelChar(" Das Kino &verlassen"), QChar('v'));
   EXPECT_TRUE(accelChar("Ende&").isNull());
@@ -25,9 +25,7 @@ TEST(Drawing, AcceleratorCharacterAndText) {
   };
   EXPECT_NE(draw("a&&b"), draw("ab"));            // "&&" shows one "&"
   EXPECT_NE(draw("EndeEndeEnde"), draw("Ende"));  // not clipped to any box
-}
 
-TEST(Drawing, DisplayDepth) {
   overrideDisplayColorDepth(8);
   EXPECT_EQ(displayColorDepth(), 8);
   overrideDisplayColorDepth(0);
