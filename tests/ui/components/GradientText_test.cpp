@@ -1,5 +1,5 @@
 // The text effects of the gradient module, checked pixel by pixel against
-// the glyph shape of the same text drawn plainly.
+// the glyph shape of the same text drawn plainly at (20, 10).
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,126 +12,96 @@
 namespace paxamon {
 namespace {
 
-const QRgb kBack = qRgb(10, 20, 30);
-const QRgb kText = qRgb(255, 0, 0);
+const QRgb kBack = qRgb(10, 20, 30), kText = qRgb(255, 0, 0), kBlack = qRgb(0, 0, 0);
+const QRgb kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255);
+const QString kAg = QStringLiteral("Ag");
 
-QFont testFont() {
-  QFont font = makeFont(QStringLiteral("Arial"), 20, {.bold = true});
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
-
-// A 60 x 40 canvas in kBack, painted by draw with the test font and kText.
+// A 60 x 40 canvas in kBack, painted by draw in kText with a bold font
+// without antialiasing.
 QImage paint(const std::function<void(QPainter&)>& draw) {
   QImage image(60, 40, QImage::Format_RGB32);
   image.fill(kBack);
   QPainter canvas(&image);
-  canvas.setFont(testFont());
+  QFont font = makeFont(QStringLiteral("Arial"), 20, {.bold = true});
+  font.setStyleStrategy(QFont::NoAntialias);
+  canvas.setFont(font);
   canvas.setPen(QColor(kText));
   draw(canvas);
   return image;
 }
 
-// The glyph pixels of "Ag" at (20, 10), plain.
-const QImage& glyphs() {
-  static const QImage plain = paint([](QPainter& c) {
-    c.drawText(QPoint(20, 10 + c.fontMetrics().ascent()), QStringLiteral("Ag"));
-  });
-  return plain;
-}
-
 bool glyphAt(int x, int y) {
-  return glyphs().valid(x, y) && glyphs().pixel(x, y) == kText;
+  static const QImage plain =
+      paint([](QPainter& c) { c.drawText(QPoint(20, 10 + c.fontMetrics().ascent()), kAg); });
+  return plain.valid(x, y) && plain.pixel(x, y) == kText;
 }
 
-// Every pixel of image against the colour expect gives for it.
-void expectEachPixel(const QImage& image, const std::function<QRgb(int, int)>& expect) {
+// Paints with draw and checks every pixel against expect(x, y, glyph there).
+void expectPixels(const std::function<void(QPainter&)>& draw,
+                  const std::function<QRgb(int, int, bool)>& expect) {
+  const QImage image = paint(draw);
   int wrong = 0;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) != (expect(x, y) | 0xFF000000u) && ++wrong <= 3)
+      if (image.pixel(x, y) != (expect(x, y, glyphAt(x, y)) | 0xFF000000u) && ++wrong <= 3)
         ADD_FAILURE() << "pixel " << x << "," << y;
   EXPECT_EQ(wrong, 0);
 }
 
 TEST(TextEffects, ShadowOutlineAnd3DFollowTheGlyphs) {
-  const QRgb shadow = qRgb(0, 255, 0), outline = qRgb(0, 0, 255);
-  expectEachPixel(paint([&](QPainter& c) {
-                    DrawShadowText(c, 20, 10, QStringLiteral("Ag"), fromQColor(shadow), 3, 2);
-                    EXPECT_EQ(c.pen().color().rgb(), kText);  // text colour kept
-                    EXPECT_EQ(c.brush().style(), Qt::NoBrush);
-                  }),
-                  [&](int x, int y) {
-                    if (glyphAt(x, y)) return kText;
-                    return glyphAt(x - 3, y - 2) ? shadow : kBack;
-                  });
-
+  expectPixels([](QPainter& c) { DrawShadowText(c, 20, 10, kAg, fromQColor(kGreen), 3, 2); },
+               [](int x, int y, bool glyph) {
+                 return glyph ? kText : glyphAt(x - 3, y - 2) ? kGreen : kBack;
+               });
   // The outline uses the four diagonal neighbours only.
-  expectEachPixel(paint([&](QPainter& c) {
-                    DrawOutlinedText(c, 20, 10, QStringLiteral("Ag"), fromQColor(outline));
-                  }),
-                  [&](int x, int y) {
-                    if (glyphAt(x, y)) return kText;
-                    const bool near = glyphAt(x - 1, y - 1) || glyphAt(x + 1, y - 1) ||
-                                      glyphAt(x - 1, y + 1) || glyphAt(x + 1, y + 1);
-                    return near ? outline : kBack;
-                  });
-
+  expectPixels([](QPainter& c) { DrawOutlinedText(c, 20, 10, kAg, fromQColor(kBlue)); },
+               [](int x, int y, bool glyph) {
+                 const bool near = glyphAt(x - 1, y - 1) || glyphAt(x + 1, y - 1) ||
+                                   glyphAt(x - 1, y + 1) || glyphAt(x + 1, y + 1);
+                 return glyph ? kText : near ? kBlue : kBack;
+               });
   // Lower-right colour first, the upper-left one over it, the text on top.
-  expectEachPixel(paint([&](QPainter& c) {
-                    Draw3DText(c, QStringLiteral("Ag"), 20, 10, fromQColor(shadow),
-                               fromQColor(outline));
-                  }),
-                  [&](int x, int y) {
-                    if (glyphAt(x, y)) return kText;
-                    if (glyphAt(x + 1, y + 1)) return shadow;
-                    return glyphAt(x - 1, y - 1) ? outline : kBack;
-                  });
+  expectPixels(
+      [](QPainter& c) { Draw3DText(c, kAg, 20, 10, fromQColor(kGreen), fromQColor(kBlue)); },
+      [](int x, int y, bool glyph) {
+        if (glyph) return kText;
+        return glyphAt(x + 1, y + 1) ? kGreen : glyphAt(x - 1, y - 1) ? kBlue : kBack;
+      });
 }
 
-TEST(TextEffects, FilledGlyphsTakeThePicture) {
-  // Left half yellow, right half cyan; stretched over the text box.
-  QImage picture(2, 1, QImage::Format_RGB32);
-  picture.setPixel(0, 0, qRgb(255, 255, 0));
-  picture.setPixel(1, 0, qRgb(0, 255, 255));
-  const QFontMetrics metrics(testFont());
-  const int boxWidth = metrics.horizontalAdvance(QStringLiteral("Ag"));
-  expectEachPixel(
-      paint([&](QPainter& c) { DrawTextFilledFit(c, 20, 10, QStringLiteral("Ag"), picture); }),
-      [&](int x, int y) {
-        if (!glyphAt(x, y)) return kBack;
-        return x - 20 < boxWidth / 2 ? qRgb(255, 255, 0) : qRgb(0, 255, 255);
-      });
+TEST(TextEffects, FilledAndMaskedPictures) {
+  // Left half green, right half blue, stretched over the text box.
+  QImage halves(2, 1, QImage::Format_RGB32);
+  halves.setPixel(0, 0, kGreen);
+  halves.setPixel(1, 0, kBlue);
+  int half = 0;
+  expectPixels(
+      [&](QPainter& c) {
+        half = c.fontMetrics().horizontalAdvance(kAg) / 2;
+        DrawTextFilledFit(c, 20, 10, kAg, halves);
+      },
+      [&](int x, int, bool glyph) { return glyph ? (x - 20 < half ? kGreen : kBlue) : kBack; });
 
   // Unstretched: glyph pixels beyond the picture come out black; an empty
   // picture leaves every glyph black.
-  QImage small(8, 100, QImage::Format_RGB32);
-  small.fill(qRgb(0, 128, 0));
-  expectEachPixel(
-      paint([&](QPainter& c) { DrawTextFilled(c, 20, 10, QStringLiteral("Ag"), small); }),
-      [&](int x, int y) {
-        if (!glyphAt(x, y)) return kBack;
-        return x < 28 ? qRgb(0, 128, 0) : qRgb(0, 0, 0);
-      });
-  expectEachPixel(
-      paint([&](QPainter& c) { DrawTextFilledFit(c, 20, 10, QStringLiteral("Ag"), QImage()); }),
-      [&](int x, int y) { return glyphAt(x, y) ? qRgb(0, 0, 0) : kBack; });
-}
+  QImage narrow(8, 100, QImage::Format_RGB32);
+  narrow.fill(kGreen);
+  expectPixels([&](QPainter& c) { DrawTextFilled(c, 20, 10, kAg, narrow); },
+               [](int x, int, bool glyph) { return glyph ? (x < 28 ? kGreen : kBlack) : kBack; });
+  expectPixels([](QPainter& c) { DrawTextFilledFit(c, 20, 10, kAg, QImage()); },
+               [](int, int, bool glyph) { return glyph ? kBlack : kBack; });
 
-TEST(TextEffects, MaskedCopyKeepsTheCanvasWhereTheMaskIsWhite) {
+  // The masked copy keeps the canvas where the mask is white; the mask is
+  // narrower than the picture.
   QImage picture(20, 10, QImage::Format_RGB32);
-  picture.fill(qRgb(200, 100, 50));
-  QImage mask(10, 10, QImage::Format_Mono);  // narrower than the picture
-  mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-  mask.fill(0);
-  for (int y = 2; y < 5; ++y)
-    for (int x = 3; x < 9; ++x)
-      mask.setPixel(x, y, 1);
-  const QImage image = paint([&](QPainter& c) { DrawMasked(c, 5, 7, mask, picture); });
-  expectEachPixel(image, [](int x, int y) {
-    const bool inside = x >= 8 && x < 14 && y >= 9 && y < 12;
-    return inside ? qRgb(200, 100, 50) : kBack;
-  });
+  picture.fill(kBlue);
+  QImage mask(10, 10, QImage::Format_RGB32);
+  mask.fill(Qt::white);
+  QPainter(&mask).fillRect(3, 2, 6, 3, Qt::black);
+  mask = mask.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+  expectPixels(
+      [&](QPainter& c) { DrawMasked(c, 5, 7, mask, picture); },
+      [](int x, int y, bool) { return x >= 8 && x < 14 && y >= 9 && y < 12 ? kBlue : kBack; });
 }
 
 }  // namespace
