@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "ui/platform/colors.h"
+#include "ui/platform/dialogkeys.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/placement.h"
 
@@ -59,21 +60,12 @@ void TForm2::showEvent(QShowEvent* event) {
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event) {
-  // The dialog has no cancel button of its own: Escape does nothing. The
-  // buttons' access letters work without Alt, as in a dialog.
-  switch (event->key()) {
-    case Qt::Key_Escape:
-      event->accept();
-      return;
-    case Qt::Key_S:
-      if (event->modifiers() == Qt::NoModifier) return Button1->click();
-      break;
-    case Qt::Key_A:
-      if (event->modifiers() == Qt::NoModifier) return Button2->click();
-      break;
-    default:
-      break;
+  // The dialog has no cancel button of its own: Escape does nothing.
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
   }
+  if (QPushButton* button = accessKeyButton(this, *event)) return button->click();
   QDialog::keyPressEvent(event);
 }
 

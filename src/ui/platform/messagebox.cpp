@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/platform/dialogkeys.h"
+
 namespace paxamon {
 
 namespace {
@@ -18,16 +20,6 @@ namespace {
 MessageBoxHook& currentHook() {
   static MessageBoxHook hook;
   return hook;
-}
-
-// The access key of a button caption: the character after a single "&".
-QChar accessKey(const QString& caption) {
-  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != u'&') continue;
-    if (caption[i + 1] != u'&') return caption[i + 1].toUpper();
-    ++i;
-  }
-  return {};
 }
 
 // The box window. Sizes follow the platform's message dialog, which are in
@@ -52,16 +44,9 @@ class MessageDialog : public QDialog {
       done(request_.escapeButton);
       return;
     }
-    // As in the platform's dialogs, a button's access key works with or
-    // without Alt while no edit field has the focus.
-    if ((mods == Qt::NoModifier || mods == Qt::AltModifier) && !event->text().isEmpty()) {
-      const QChar key = event->text().front().toUpper();
-      for (int i = 0; i < request_.buttons.size(); ++i) {
-        if (!key.isNull() && accessKey(request_.buttons[i]) == key) {
-          done(i);
-          return;
-        }
-      }
+    if (QPushButton* button = accessKeyButton(this, *event)) {
+      button->click();
+      return;
     }
     QDialog::keyPressEvent(event);
   }
