@@ -33,7 +33,6 @@ class FullRunGuard : public QObject {
   ~FullRunGuard() override { qApp->removeEventFilter(this); }
 
   bool stop = false;
-  bool closeRequested = false;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -43,11 +42,11 @@ class FullRunGuard : public QObject {
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) stop = true;
         return true;
       case QEvent::Close:
-        // The request reaches the window-system window before the widget.
+        // The main window's own close handling stops the run and closes it
+        // afterwards; other windows stay as they are.
         if (watched == mainWindow_ ||
             watched == static_cast<QObject*>(mainWindow_->windowHandle())) {
-          stop = true;
-          closeRequested = true;
+          return false;
         }
         event->ignore();
         return true;
@@ -176,7 +175,7 @@ void TForm1::BRunClick() {
   running_ = true;
   if (!Machine.singleStep) guard_ = new FullRunGuard(this);
   run(Machine, *this, FullRunPause);
-  const bool closeNow = closeAfterRun_ || (guard_ && guard_->closeRequested);
+  const bool closeNow = closeAfterRun_;
   delete guard_;
   guard_ = nullptr;
   running_ = false;
