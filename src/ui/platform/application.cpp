@@ -6,11 +6,12 @@
 #include <QTranslator>
 
 #include "ui/platform/colors.h"
+#include "ui/platform/messagebox.h"
 
 namespace paxamon {
 
 void initApplication() {
-  QApplication::setApplicationName(QStringLiteral("Paxamon"));
+  QApplication::setApplicationName(kApplicationTitle);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   applySystemPalette();
   // The interface is German whatever the desktop's language.
