@@ -1,9 +1,7 @@
 #include "ui/auxiliary/UAbout.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QShowEvent>
 
 #include "ui/auxiliary/UPlay.h"
@@ -11,6 +9,7 @@
 #include "ui/platform/controls.h"
 #include "ui/platform/image.h"
 #include "ui/platform/panel.h"
+#include "ui/platform/placement.h"
 
 namespace paxamon {
 
@@ -66,11 +65,7 @@ void TAbout::CopyrightMouseDown(Qt::MouseButton button) {
 void TAbout::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  // Centred on the screen.
-  if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-    const QRect area = s->geometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-  }
+  centreOnScreen(this);
 }
 
 void TAbout::keyPressEvent(QKeyEvent* event) {

@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QScreen>
 #include <QWindow>
 
 #include "machine/runmode.h"
@@ -17,6 +15,7 @@
 #include "ui/platform/controls.h"
 #include "ui/platform/helpviewer.h"
 #include "ui/platform/messagebox.h"
+#include "ui/platform/placement.h"
 #include "ui/platform/stringgrid.h"
 #include "ui/platform/textcodec.h"
 
@@ -134,12 +133,7 @@ void TForm1::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
     // Centred on the screen the first time it is shown.
-    if (const QScreen* screen = this->screen()) {
-      const QRect area = screen->geometry();
-      const QSize outer = frameGeometry().size();
-      move(area.x() + (area.width() - outer.width()) / 2,
-           area.y() + (area.height() - outer.height()) / 2);
-    }
+    centreOnScreen(this);
   }
   FormShow();
 }

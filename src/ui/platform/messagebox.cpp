@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "ui/platform/dialogkeys.h"
+#include "ui/platform/placement.h"
 
 namespace paxamon {
 
@@ -120,11 +121,7 @@ class MessageDialog : public QDialog {
     setFixedSize(clientWidth, clientHeight);
     if (focus) focus->setFocus();
 
-    if (screen) {
-      const QRect area = screen->geometry();
-      move(area.left() + (area.width() - clientWidth) / 2,
-           area.top() + (area.height() - clientHeight) / 2);
-    }
+    centreOnScreen(this, screen);
   }
 
   static QScreen* targetScreen() {

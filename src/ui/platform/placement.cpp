@@ -1,6 +1,8 @@
 #include "ui/platform/placement.h"
 
+#include <QGuiApplication>
 #include <QMargins>
+#include <QScreen>
 #include <QWidget>
 
 namespace paxamon {
@@ -31,6 +33,17 @@ void placeFrame(QWidget* window, QPoint frameTopLeft, const QWidget* standIn) {
 
 QSize expectedFrameSize(const QWidget* window, const QWidget* standIn) {
   return window->geometry().size().grownBy(knownFrame(window, standIn));
+}
+
+void centreOnScreen(QWidget* window, const QScreen* screen) {
+  if (!screen) screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  const QSize outer = expectedFrameSize(window, nullptr);
+  placeFrame(window,
+             area.topLeft() +
+                 QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2),
+             nullptr);
 }
 
 }  // namespace paxamon

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QSize>
 
+class QScreen;
 class QWidget;
 
 namespace paxamon {
@@ -17,5 +18,9 @@ void placeFrame(QWidget* window, QPoint frameTopLeft, const QWidget* standIn);
 
 // The outer size window will have: its own frame if known, else standIn's.
 QSize expectedFrameSize(const QWidget* window, const QWidget* standIn);
+
+// Places window with its outer frame in the middle of screen (its own
+// screen when null).
+void centreOnScreen(QWidget* window, const QScreen* screen = nullptr);
 
 }  // namespace paxamon
