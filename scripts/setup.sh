@@ -10,6 +10,8 @@ packages=(
   fonts-liberation2 fonts-comic-neue
   qt6-translations-l10n
   xvfb xauth
+  # the real-window tests: a window manager, X input, OCR of what is shown
+  openbox libx11-dev libxtst-dev tesseract-ocr tesseract-ocr-deu
 )
 
 missing=()

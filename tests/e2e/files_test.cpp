@@ -1,0 +1,171 @@
+// Program files through the real load and save dialogs.
+#include <gtest/gtest.h>
+#include <utime.h>
+
+#include <ctime>
+
+#include "desktop.h"
+#include "paxamon_app.h"
+
+namespace paxamon::e2e {
+namespace {
+
+std::string emptyLines(int count) {
+  std::string lines;
+  for (int i = 0; i < count; ++i)
+    lines += "\r\n";
+  return lines;
+}
+
+TEST(Files, SavedFileIsTheProgramByteForByte) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.ready());
+  Paxamon app(desktop);
+  ASSERT_TRUE(app.started());
+  app.typeProgram({"lda 12", "  7", "$FF", "STA12XY"});
+  app.typeIntoCell(31, "END");
+  const std::string path = app.folder() + "/programm.pax";
+  ASSERT_TRUE(app.saveAs(path));
+  EXPECT_EQ(Paxamon::readFile(path),
+            "lda 12\r\n  7\r\n$FF\r\nSTA12XY\r\n" + emptyLines(27) + "END\r\n");
+}
+
+TEST(Files, LoadThroughTheDialog) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.ready());
+  Paxamon app(desktop);
+  ASSERT_TRUE(app.started());
+  const std::string path = app.folder() + "/summe.pax";
+  Paxamon::writeFile(
+      path, "LDA20\r\nADD21\r\nSTA22\r\nEND\r\n" + emptyLines(16) + "3\r\n4\r\n" + emptyLines(10));
+  desktop.key("ctrl+l");
+  const WindowId dialog = desktop.waitForWindow(kLoadTitle);
+  ASSERT_NE(dialog, 0u);
+  ASSERT_TRUE(desktop.waitForActive(dialog));
+  desktop.type(path);
+  desktop.key("Return");
+  ASSERT_TRUE(desktop.waitForNoWindow(kLoadTitle));
+  ASSERT_TRUE(app.waitForMainActive());
+  // Loaded: a full run adds the two numbers.
+  desktop.key("F8");
+  desktop.key("F9");
+  const std::vector<std::string> cells = app.cells();
+  ASSERT_EQ(cells.size(), 32u);
+  EXPECT_EQ(cells[0], "LDA20");
+  EXPECT_EQ(cells[22], "7");
+}
+
+TEST(Files, AMissingFileIsRefusedAndTheProgramStays) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.ready());
+  Paxamon app(desktop);
+  ASSERT_TRUE(app.started());
+  app.typeProgram({"INC"});
+  desktop.key("ctrl+l");
+  const WindowId dialog = desktop.waitForWindow(kLoadTitle);
+  ASSERT_NE(dialog, 0u);
+  ASSERT_TRUE(desktop.waitForActive(dialog));
+  desktop.type(app.folder() + "/fehlt.pax");
+  desktop.key("Return");
+  // The refusal is a box of its own over the dialog.
+  WindowId box = 0;
+  ASSERT_TRUE(waitUntil([&] {
+    box = desktop.activeWindow();
+    return box != dialog && desktop.title(box) == kLoadTitle;
+  })) << "no box for the missing file";
+  desktop.shot("load-missing");
+  EXPECT_TRUE(containsRoughly(readText(desktop.grab(desktop.clientRect(box))), "fehlt.pax"));
+  desktop.key("Return");
+  ASSERT_TRUE(desktop.waitForActive(dialog));
+  desktop.key("Escape");
+  ASSERT_TRUE(desktop.waitForNoWindow(kLoadTitle));
+  const std::vector<std::string> cells = app.cells();
+  ASSERT_EQ(cells.size(), 32u);
+  EXPECT_EQ(cells[0], "INC");
+}
+
+enum class Answer { Yes, No, Closed };
+
+// Saves over an existing file and answers the overwrite question.
+void overwriteScenario(Answer answer) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.ready());
+  Paxamon app(desktop);
+  ASSERT_TRUE(app.started());
+  const std::string path = app.folder() + "/alt.pax";
+  const std::string old = "alt\r\n" + emptyLines(31);
+  Paxamon::writeFile(path, old);
+  app.typeProgram({"neu"});
+  desktop.key("ctrl+s");
+  const WindowId dialog = desktop.waitForWindow(kSaveTitle);
+  ASSERT_NE(dialog, 0u);
+  ASSERT_TRUE(desktop.waitForActive(dialog));
+  desktop.type(path);
+  desktop.key("Return");
+  const WindowId question = desktop.waitForWindow(kQuestionTitle);
+  ASSERT_NE(question, 0u) << "no overwrite question";
+  ASSERT_TRUE(desktop.waitForActive(question));
+  const QRect frame = desktop.settledFrame(question);
+  EXPECT_EQ(frame.topLeft(), QPoint((Desktop::kScreenWidth - frame.width()) / 2,
+                                    (Desktop::kScreenHeight - frame.height()) / 2));
+  desktop.shot("overwrite-question");
+  EXPECT_TRUE(containsRoughly(readText(desktop.grab(desktop.clientRect(question))),
+                              "Soll sie überschrieben werden?"));
+  switch (answer) {
+    case Answer::Yes:
+      desktop.key("Return");
+      break;
+    case Answer::No:
+      desktop.key("n");
+      break;
+    case Answer::Closed:
+      desktop.click(Desktop::closeButton(frame));
+      break;
+  }
+  ASSERT_TRUE(desktop.waitForNoWindow(kQuestionTitle));
+  ASSERT_TRUE(app.waitForMainActive());
+  pause(200ms);
+  EXPECT_EQ(Paxamon::readFile(path), answer == Answer::Yes ? "neu\r\n" + emptyLines(31) : old);
+}
+
+TEST(Files, OverwriteQuestionAnsweredJa) {
+  overwriteScenario(Answer::Yes);
+}
+
+TEST(Files, OverwriteQuestionAnsweredNein) {
+  overwriteScenario(Answer::No);
+}
+
+TEST(Files, OverwriteQuestionClosed) {
+  overwriteScenario(Answer::Closed);
+}
+
+TEST(Files, TheDialogShowsSizesAndDatesInGerman) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.ready());
+  Paxamon app(desktop);
+  ASSERT_TRUE(app.started());
+  const std::string path = app.folder() + "/test.pax";
+  Paxamon::writeFile(path, std::string(34, 'x') + emptyLines(32));  // 98 bytes
+  std::tm when{};
+  when.tm_year = 100;
+  when.tm_mon = 11;
+  when.tm_mday = 6;
+  when.tm_hour = 12;
+  const utimbuf times{std::mktime(&when), std::mktime(&when)};
+  ASSERT_EQ(utime(path.c_str(), &times), 0);
+  desktop.key("ctrl+s");
+  const WindowId dialog = desktop.waitForWindow(kSaveTitle);
+  ASSERT_NE(dialog, 0u);
+  pause(500ms);
+  desktop.shot("save-dialog");
+  const QString text = readText(desktop.grab(desktop.clientRect(dialog)));
+  EXPECT_TRUE(text.contains(QStringLiteral("98 Bytes"))) << text.toStdString();
+  EXPECT_TRUE(containsRoughly(text, "06.12.00")) << text.toStdString();
+  EXPECT_FALSE(text.contains(QStringLiteral("Dec"))) << text.toStdString();
+  desktop.key("Escape");
+  EXPECT_TRUE(desktop.waitForNoWindow(kSaveTitle));
+}
+
+}  // namespace
+}  // namespace paxamon::e2e

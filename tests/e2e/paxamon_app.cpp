@@ -1,0 +1,109 @@
+#include "paxamon_app.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace paxamon::e2e {
+
+namespace {
+
+// The design area of the main window and its memory grids.
+constexpr int kDesignHeight = 391;
+constexpr QPoint kMemoryBox(176, 40);  // GroupBox1
+constexpr int kGridTop = 24;           // Mem1, Mem2 in the box
+constexpr int kMem1Left = 32, kMem2Left = 144;
+constexpr int kGridBorder = 2, kRowPitch = 17, kRowHeight = 16;
+
+}  // namespace
+
+Paxamon::Paxamon(Desktop& desktop, const std::vector<std::string>& args) : desktop_(desktop) {
+  static int count = 0;
+  folder_ = desktop.folder() + "/work" + std::to_string(++count);
+  std::filesystem::create_directories(folder_);
+  std::vector<std::string> argv = {PAXAMON_EXECUTABLE};
+  argv.insert(argv.end(), args.begin(), args.end());
+  process_ = &desktop.start(argv, folder_);
+  main_ = desktop.waitForWindow(kMainTitle, 15000ms);
+  if (!main_) {
+    ADD_FAILURE() << "the main window did not appear";
+    return;
+  }
+  if (!desktop.waitForActive(main_)) ADD_FAILURE() << "the main window did not become active";
+}
+
+QPoint Paxamon::at(int x, int y) {
+  const QRect client = desktop_.clientRect(main_);
+  // The menu bar lies above the design area.
+  return {client.x() + x, client.y() + client.height() - kDesignHeight + y};
+}
+
+QPoint Paxamon::cell(int address) {
+  const int row = address % 16;
+  const int left = address < 16 ? kMem1Left : kMem2Left;
+  return at(kMemoryBox.x() + left + kGridBorder + 39,
+            kMemoryBox.y() + kGridTop + kGridBorder + row * kRowPitch + kRowHeight / 2);
+}
+
+QPoint Paxamon::menuTitle(int index) {
+  const QRect client = desktop_.clientRect(main_);
+  constexpr int kMiddles[] = {25, 75, 124};
+  return {client.x() + kMiddles[index], client.y() + 10};
+}
+
+void Paxamon::typeIntoCell(int address, const std::string& text) {
+  desktop_.click(cell(address));
+  desktop_.type(text);
+}
+
+void Paxamon::typeProgram(const std::vector<std::string>& texts) {
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (!texts[i].empty()) typeIntoCell(static_cast<int>(i), texts[i]);
+  }
+}
+
+bool Paxamon::saveAs(const std::string& path) {
+  desktop_.key("ctrl+s");
+  const WindowId dialog = desktop_.waitForWindow(kSaveTitle);
+  if (!dialog || !desktop_.waitForActive(dialog)) return false;
+  desktop_.type(path);
+  desktop_.key("Return");
+  return desktop_.waitForNoWindow(kSaveTitle);
+}
+
+std::vector<std::string> Paxamon::cells() {
+  const std::string path = folder_ + "/cells" + std::to_string(++saves_) + ".pax";
+  if (!saveAs(path)) {
+    ADD_FAILURE() << "saving the program through the dialog failed";
+    return {};
+  }
+  std::string bytes;
+  waitUntil([&] { return !(bytes = readFile(path)).empty(); });
+  waitForMainActive();
+  return cellsOf(bytes);
+}
+
+std::string Paxamon::readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Paxamon::writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> Paxamon::cellsOf(const std::string& bytes) {
+  std::vector<std::string> texts;
+  std::size_t start = 0;
+  for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+    texts.push_back(bytes.substr(start, end - start));
+  return texts;
+}
+
+bool Paxamon::waitForMainActive(Duration timeout) {
+  return desktop_.waitForActive(main_, timeout);
+}
+
+}  // namespace paxamon::e2e

@@ -1,0 +1,75 @@
+// Paxamon on a test desktop: the real program started as a user starts it,
+// and what a user does with its main window, in screen coordinates worked
+// out from the window's design-time layout.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "desktop.h"
+
+namespace paxamon::e2e {
+
+inline const QString kMainTitle = QStringLiteral("Paxamon - Simulation eines Von-Neumann-Rechners");
+inline const QString kStepTitle = QStringLiteral("Einzelschritte");
+inline const QString kOverviewTitle = QStringLiteral("Befehlsübersicht");
+inline const QString kSaveTitle = QStringLiteral("Speichern");
+inline const QString kLoadTitle = QStringLiteral("Laden");
+inline const QString kQuestionTitle = QStringLiteral("Bestätigen");
+inline const QString kErrorTitle = QStringLiteral("Fehler");
+inline const QString kPlainTitle = QStringLiteral("Paxamon");  // plain message box
+inline const QString kAboutTitle = QStringLiteral("About");
+inline const QString kCreditsTitle = QStringLiteral("Paxamon - Credits");
+inline const QString kHelpTitle = QStringLiteral("Paxamon-Hilfe");
+
+class Paxamon {
+ public:
+  // Starts the program in a fresh working folder and waits for its main
+  // window to be shown and active. args: command-line arguments.
+  explicit Paxamon(Desktop& desktop, const std::vector<std::string>& args = {});
+
+  bool started() const { return main_ != 0; }
+  Process& process() { return *process_; }
+  WindowId main() const { return main_; }
+  // The working folder the program was started in.
+  const std::string& folder() const { return folder_; }
+
+  // A point of the main window's design area (the client area below the
+  // menu bar, 419 x 391) on the screen.
+  QPoint at(int x, int y);
+  // The middle of memory cell 0..31.
+  QPoint cell(int address);
+  // The middle of a menu title of the menu bar ("Datei", "Ablauf", "Hilfe").
+  QPoint menuTitle(int index);
+
+  // Clicks a cell and types text into it (appended to what it holds).
+  void typeIntoCell(int address, const std::string& text);
+  // Types texts into cells 0, 1, ... .
+  void typeProgram(const std::vector<std::string>& texts);
+
+  // Saves with Ctrl+S through the real save dialog to path (a new file).
+  // Returns whether the dialog closed again.
+  bool saveAs(const std::string& path);
+  // The 32 cells as the program saves them: saved to a new file in the
+  // working folder and read back.
+  std::vector<std::string> cells();
+
+  // Reads a file whole; empty when it cannot be read.
+  static std::string readFile(const std::string& path);
+  static void writeFile(const std::string& path, const std::string& bytes);
+  // Splits a program file into its 32 cell texts (CR LF line ends).
+  static std::vector<std::string> cellsOf(const std::string& bytes);
+
+  // Waits until the main window is active again and takes typing.
+  bool waitForMainActive(Duration timeout = 5000ms);
+
+ private:
+  Desktop& desktop_;
+  Process* process_ = nullptr;
+  WindowId main_ = 0;
+  std::string folder_;
+  int saves_ = 0;
+};
+
+}  // namespace paxamon::e2e

@@ -1,0 +1,112 @@
+// The main window as the window manager shows it: its place, its icon.
+#include <gtest/gtest.h>
+
+#include "desktop.h"
+#include "paxamon_app.h"
+
+namespace paxamon::e2e {
+namespace {
+
+TEST(Window, MainWindowIsCentredByItsOuterFrame) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.ready());
+  Paxamon app(desktop);
+  ASSERT_TRUE(app.started());
+  const QRect frame = desktop.settledFrame(app.main());
+  desktop.shot("main-window");
+  EXPECT_EQ(frame.left(), (Desktop::kScreenWidth - frame.width()) / 2) << frame.x();
+  EXPECT_EQ(frame.top(), (Desktop::kScreenHeight - frame.height()) / 2) << frame.y();
+}
+
+// The program's icon as the window manager gets it: the chip, 32 x 32.
+void expectChipIcon(Desktop& desktop, WindowId window, const char* what) {
+  const QImage chip = QImage(QStringLiteral(PAXAMON_SOURCE_DIR "/src/ui/main/paxamon.xpm"))
+                          .convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(chip.size(), QSize(32, 32));
+  const QImage icon = desktop.icon(window, 32);
+  ASSERT_FALSE(icon.isNull()) << what << " has no 32 x 32 icon";
+  int different = 0;
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      const QRgb want = chip.pixel(x, y), got = icon.pixel(x, y);
+      if (qAlpha(want) != qAlpha(got) || (qAlpha(want) != 0 && want != got)) ++different;
+    }
+  }
+  EXPECT_EQ(different, 0) << what << " does not carry the chip icon";
+}
+
+TEST(Window, EveryWindowCarriesTheChipIcon) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.ready());
+  Paxamon app(desktop);
+  ASSERT_TRUE(app.started());
+  expectChipIcon(desktop, app.main(), "the main window");
+  app.typeProgram({"END"});
+  desktop.key("F9");
+  const WindowId dialog = desktop.waitForWindow(kStepTitle);
+  ASSERT_NE(dialog, 0u);
+  expectChipIcon(desktop, dialog, "the step dialog");
+  desktop.key("Return");
+  ASSERT_TRUE(desktop.waitForNoWindow(kStepTitle));
+  ASSERT_TRUE(app.waitForMainActive());
+  desktop.click(app.at(132, 12));  // the overview
+  const WindowId overview = desktop.waitForWindow(kOverviewTitle);
+  ASSERT_NE(overview, 0u);
+  expectChipIcon(desktop, overview, "the overview");
+}
+
+// The rows of the check column (x 2 to 24 of a menu) that differ from the
+// menu's ground, as [first, last] bands.
+std::vector<std::pair<int, int>> checkColumnBands(const QImage& menu) {
+  const QRgb ground = menu.pixel(menu.width() / 2, 3);
+  std::vector<std::pair<int, int>> bands;
+  for (int y = 2; y < menu.height() - 2; ++y) {
+    bool marked = false;
+    for (int x = 2; x <= 24 && !marked; ++x)
+      marked = menu.pixel(x, y) != ground;
+    if (!marked) continue;
+    if (!bands.empty() && bands.back().second >= y - 2) {
+      bands.back().second = y;
+    } else {
+      bands.emplace_back(y, y);
+    }
+  }
+  return bands;
+}
+
+TEST(Window, MenuShowsOnlyTheCheckMarkOfTheChosenMode) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.ready());
+  Paxamon app(desktop);
+  ASSERT_TRUE(app.started());
+  for (const bool fullRun : {false, true}) {
+    if (fullRun) desktop.key("F8");
+    desktop.click(app.menuTitle(1));  // "&Ablauf"
+    WindowId menu = 0;
+    ASSERT_TRUE(waitUntil([&] {
+      const std::vector<WindowId> popups = desktop.unmanagedWindows();
+      if (!popups.empty()) menu = popups.back();
+      return menu != 0;
+    }));
+    pause(300ms);
+    const QRect area = desktop.clientRect(menu);
+    const QImage picture = desktop.grab(area);
+    desktop.shot(fullRun ? "menu-full-run" : "menu-single-steps");
+    // One mark, beside its item: single steps in the upper half of the
+    // items below the separator, full run in the lower.
+    const std::vector<std::pair<int, int>> bands = checkColumnBands(picture);
+    ASSERT_EQ(bands.size(), 1u) << "marks in the check column: " << bands.size();
+    const int middle = (bands.front().first + bands.front().second) / 2;
+    if (fullRun) {
+      EXPECT_GT(middle, area.height() * 2 / 3);
+    } else {
+      EXPECT_LT(middle, area.height() * 2 / 3);
+      EXPECT_GT(middle, area.height() / 3);
+    }
+    desktop.key("Escape");
+    ASSERT_TRUE(waitUntil([&] { return !desktop.isMapped(menu); }));
+  }
+}
+
+}  // namespace
+}  // namespace paxamon::e2e
