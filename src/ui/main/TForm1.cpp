@@ -24,6 +24,7 @@ namespace paxamon {
 // Holds back all input while a full run is in progress: Escape and a request
 // to close the main window stop the run after the current step; everything
 // else (typing, clicks, menus, shortcuts) is dropped until the run has ended.
+// A box the run itself opens (a run error) is modal and works normally.
 class FullRunGuard : public QObject {
  public:
   explicit FullRunGuard(QWidget* mainWindow) : mainWindow_(mainWindow) {
@@ -35,6 +36,7 @@ class FullRunGuard : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (inModalWindow(watched)) return false;
     switch (event->type()) {
       case QEvent::KeyPress:
       case QEvent::ShortcutOverride:
@@ -72,6 +74,16 @@ class FullRunGuard : public QObject {
   }
 
  private:
+  // Whether watched is, or lies in, the modal window on top: no window is
+  // modal when a full run starts, so only one the run opened can be.
+  static bool inModalWindow(QObject* watched) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return false;
+    if (const auto* widget = qobject_cast<const QWidget*>(watched))
+      return widget->window() == modal;
+    return watched == modal->windowHandle();
+  }
+
   QWidget* mainWindow_;
 };
 
