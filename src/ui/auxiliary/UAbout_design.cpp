@@ -6,14 +6,12 @@
 
 #include "ui/auxiliary/UAbout.h"
 #include "ui/components/ArtLabel.h"
+#include "ui/platform/application.h"
 #include "ui/platform/colors.h"
 #include "ui/platform/controls.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/image.h"
 #include "ui/platform/panel.h"
-
-// The program's icon, shared with the main window.
-#include "ui/main/paxamon.xpm"
 
 namespace paxamon {
 
@@ -62,7 +60,7 @@ void TAbout::createControls() {
   ProgramIcon = new TImage(Panel1);
   ProgramIcon->setGeometry(8, 16, 49, 49);
   ProgramIcon->setCenter(true);
-  ProgramIcon->setPicture(QImage(paxamon_xpm));
+  ProgramIcon->setPicture(programIcon());
 
   Copyright = new TLabel(Panel1);
   Copyright->setGeometry(0, 88, 249, 25);

@@ -88,7 +88,6 @@ TBI_GradientButton* gradientButton(QWidget* parent, const QString& caption, int 
 
 void TForm1::createControls() {
   setWindowTitle(QStringLiteral("Paxamon - Simulation eines Von-Neumann-Rechners"));
-  setWindowIcon(windowIcon());
 
   Client = new QWidget(this);
   Client->setFixedSize(419, 391);

@@ -6,8 +6,6 @@
 
 #include "ui/platform/colors.h"
 
-#include "ui/main/paxamon.xpm"
-
 namespace paxamon {
 
 namespace {
@@ -146,10 +144,6 @@ QIcon toolButtonIcon(const QImage& glyph) {
   icon.addPixmap(QPixmap::fromImage(glyph), QIcon::Normal);
   icon.addPixmap(QPixmap::fromImage(greyedGlyph(glyph)), QIcon::Disabled);
   return icon;
-}
-
-QIcon windowIcon() {
-  return QIcon(QPixmap(paxamon_xpm));
 }
 
 }  // namespace paxamon

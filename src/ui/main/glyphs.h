@@ -1,6 +1,5 @@
 // The pictures of the main window: the five tool-button glyphs (16 x 16,
-// drawn in code, each with a greyed twin) and the window icon (an XPM file,
-// installed as the program's icon too).
+// drawn in code, each with a greyed twin).
 #pragma once
 
 #include <QIcon>
@@ -20,8 +19,5 @@ QImage greyedGlyph(const QImage& glyph);
 
 // A tool-button icon: the glyph, and its greyed image for the disabled state.
 QIcon toolButtonIcon(const QImage& glyph);
-
-// 32 x 32: a black chip with yellow pins, drawn diagonally.
-QIcon windowIcon();
 
 }  // namespace paxamon
