@@ -39,8 +39,7 @@ QPoint TForm2::placement(const QRect& ownerFrame, const QSize& dialogFrame) {
 
 void TForm2::FormShow() {
   if (owner_) {
-    const QSize outer = expectedFrameSize(this, owner_);
-    placeFrame(this, placement(owner_->frameGeometry(), outer), owner_);
+    placeFrame(this, placement(outerFrame(owner_), expectedFrameSize(this, owner_)), owner_);
   }
   Button1->setFocus();
 }

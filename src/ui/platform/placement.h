@@ -1,9 +1,16 @@
 // Placing a window by its outer frame, as the original platform's window
-// positions meant: the frame the window manager draws is known only once a
-// window has been shown, so until then another window's frame stands in.
+// positions meant. Qt places a window by its client area and learns the
+// frame the window manager draws around it only some time after the window
+// is shown, so the frame is asked of the window manager itself: on X11 the
+// window's frame extents, requested before its first showing
+// (_NET_REQUEST_FRAME_EXTENTS) so that even the first showing lands at the
+// right place. Elsewhere (no X11, or a window manager that does not answer)
+// what Qt knows of the frame is used, else a stand-in window's frame.
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 class QScreen;
@@ -11,13 +18,20 @@ class QWidget;
 
 namespace paxamon {
 
-// Moves window so that the top-left corner of its outer frame lands at
-// frameTopLeft. While window has no known frame yet, the frame of standIn
-// (a window of the same window manager) is used instead.
-void placeFrame(QWidget* window, QPoint frameTopLeft, const QWidget* standIn);
+// The frame around window's client area: its own as the window manager
+// reports it (asked for when not known yet), else standIn's, else none.
+// window must be a top-level window; it is created if it does not exist yet.
+QMargins frameMargins(QWidget* window, const QWidget* standIn = nullptr);
 
-// The outer size window will have: its own frame if known, else standIn's.
-QSize expectedFrameSize(const QWidget* window, const QWidget* standIn);
+// The outer frame of a shown top-level window in screen coordinates.
+QRect outerFrame(const QWidget* window);
+
+// Moves window so that the top-left corner of its outer frame lands at
+// frameTopLeft.
+void placeFrame(QWidget* window, QPoint frameTopLeft, const QWidget* standIn = nullptr);
+
+// The outer size window has with its frame.
+QSize expectedFrameSize(QWidget* window, const QWidget* standIn = nullptr);
 
 // Places window with its outer frame in the middle of screen (its own
 // screen when null).
