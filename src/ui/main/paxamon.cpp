@@ -12,6 +12,7 @@
 #include "ui/platform/helpviewer.h"
 
 int main(int argc, char** argv) {
+  paxamon::prepareApplication();
   QApplication app(argc, argv);
   paxamon::initApplication();
   paxamon::HelpViewer::instance().setHelpFile(QStringLiteral(".\\Paxamon.hlp"));

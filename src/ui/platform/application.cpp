@@ -1,11 +1,15 @@
 #include "ui/platform/application.h"
 
+#include <langinfo.h>
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <clocale>
+#include <optional>
 
 #include "ui/platform/colors.h"
 #include "ui/platform/messagebox.h"
@@ -14,17 +18,58 @@
 
 namespace paxamon {
 
+namespace {
+
+constexpr char kLocaleVariable[] = "LC_ALL";
+constexpr char kGerman[] = "de_DE.UTF-8";
+
+// The user's LC_ALL while prepareApplication has replaced it.
+std::optional<QByteArray>& savedLocaleVariable() {
+  static std::optional<QByteArray> saved;
+  return saved;
+}
+
+void restoreLocale() {
+  std::optional<QByteArray>& saved = savedLocaleVariable();
+  if (!saved) return;
+  if (saved->isNull()) {
+    qunsetenv(kLocaleVariable);
+  } else {
+    qputenv(kLocaleVariable, *saved);
+  }
+  saved.reset();
+  // The C library follows the user's locale again (a German one may not
+  // even be installed); character handling stays UTF-8, as Qt keeps it.
+  std::setlocale(LC_ALL, "");
+  const QByteArray codeset = nl_langinfo(CODESET);
+  if (codeset.compare("UTF-8", Qt::CaseInsensitive) != 0 &&
+      codeset.compare("utf8", Qt::CaseInsensitive) != 0) {
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+  }
+}
+
+}  // namespace
+
+void prepareApplication() {
+  savedLocaleVariable() =
+      qEnvironmentVariableIsSet(kLocaleVariable) ? qgetenv(kLocaleVariable) : QByteArray();
+  qputenv(kLocaleVariable, kGerman);
+}
+
 QImage programIcon() {
   return QImage(paxamon_xpm);
 }
 
 void initApplication() {
+  restoreLocale();
   QApplication::setApplicationName(kApplicationTitle);
   // Every window of the program carries the chip.
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(programIcon())));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   applySystemPalette();
-  // The interface is German whatever the desktop's language.
+  // The interface is German whatever the desktop's language: Qt's texts,
+  // and everything Qt formats.
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   auto* translator = new QTranslator(qApp);
   if (translator->load(QStringLiteral("qtbase_de"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

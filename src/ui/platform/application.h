@@ -8,7 +8,14 @@
 
 namespace paxamon {
 
-// Call once, after the QApplication exists.
+// Call once, before the QApplication is created: Qt takes the locale of what
+// it formats itself (sizes and dates in the file dialogs) from the
+// environment while the application starts, so for that moment the
+// environment names German.
+void prepareApplication();
+
+// Call once, after the QApplication exists. Puts the environment and the C
+// library's locale back as the user had them.
 void initApplication();
 
 // The program's icon, 32 x 32: a black chip with yellow pins, drawn
