@@ -12,86 +12,10 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/platform/dialogkeys.h"
 #include "ui/platform/drawing.h"
 
 namespace paxamon {
-
-// --- Accelerators ----------------------------------------------------------------
-//
-// Alt plus a letter is offered to the buttons of the window that has the
-// keyboard focus before Qt looks for shortcuts, so a button's accelerator
-// wins over a menu title with the same access letter, as on the platform
-// the program was designed for. A matching button accepts the shortcut
-// override and then takes the key press.
-
-namespace {
-
-std::vector<TBI_basebutton*>& allButtons() {
-  static std::vector<TBI_basebutton*> buttons;
-  return buttons;
-}
-
-class AcceleratorRouter : public QObject {
- public:
-  using QObject::QObject;
-
-  static void ensureInstalled() {
-    static QPointer<AcceleratorRouter> router;
-    if (router || !qApp) return;
-    router = new AcceleratorRouter(qApp);
-    qApp->installEventFilter(router);
-  }
-
- protected:
-  bool eventFilter(QObject* receiver, QEvent* event) override {
-    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
-      return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    const QChar ch = altCharacter(*key);
-    if (ch.isNull()) return false;
-    TBI_basebutton* button = findButton(receiver, ch);
-    if (!button) return false;
-    if (event->type() == QEvent::ShortcutOverride) {
-      key->accept();
-      return true;
-    }
-    return button->DialogChar(ch);
-  }
-
- private:
-  // The character of Alt (with or without Shift) plus a printable key.
-  static QChar altCharacter(const QKeyEvent& key) {
-    const Qt::KeyboardModifiers mods = key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-    if (mods != Qt::AltModifier) return {};
-    const int code = key.key();
-    if (code <= 0x20 || code >= 0xFFFF) return {};
-    return QChar(char16_t(code));
-  }
-
-  static QWidget* windowOf(QObject* receiver) {
-    if (receiver->isWidgetType()) return static_cast<QWidget*>(receiver)->window();
-    if (auto* handle = qobject_cast<QWindow*>(receiver)) {
-      for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->windowHandle() == handle) return top;
-    }
-    return nullptr;
-  }
-
-  static TBI_basebutton* findButton(QObject* receiver, QChar ch) {
-    QWidget* window = windowOf(receiver);
-    if (!window) return nullptr;
-    for (TBI_basebutton* button : allButtons()) {
-      const QChar accel = accelChar(button->caption());
-      if (button->window() == window && !accel.isNull() &&
-          accel.toCaseFolded() == ch.toCaseFolded() && button->buttonEnabled() &&
-          button->isVisible())
-        return button;
-    }
-    return nullptr;
-  }
-};
-
-}  // namespace
 
 // --- TBI_basebutton ------------------------------------------------------------------
 
@@ -100,13 +24,22 @@ TBI_basebutton::TBI_basebutton(QWidget* parent) : TGraphicControl(parent) {
   // The button covers its whole rectangle.
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(25, 25);
-  allButtons().push_back(this);
-  AcceleratorRouter::ensureInstalled();
+  // The caption's access letter works with Alt, ahead of the menu bar.
+  installAccessKeys();
 }
 
-TBI_basebutton::~TBI_basebutton() {
-  auto& buttons = allButtons();
-  buttons.erase(std::remove(buttons.begin(), buttons.end(), this), buttons.end());
+TBI_basebutton::~TBI_basebutton() = default;
+
+QChar TBI_basebutton::accessKey() const {
+  return accelChar(m_caption);
+}
+
+bool TBI_basebutton::acceptsAccessKey() const {
+  return m_enabled && isVisible();
+}
+
+void TBI_basebutton::activateByAccessKey() {
+  DialogChar(accessKey());
 }
 
 void TBI_basebutton::setLightColor(TColor value) {

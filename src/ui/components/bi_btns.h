@@ -10,13 +10,14 @@
 #include <cstdint>
 
 #include "ui/platform/colors.h"
+#include "ui/platform/dialogkeys.h"
 #include "ui/platform/graphiccontrol.h"
 
 namespace paxamon {
 
 enum TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-class TBI_basebutton : public TGraphicControl {
+class TBI_basebutton : public TGraphicControl, public AccessKeyControl {
   Q_OBJECT
   Q_PROPERTY(paxamon::TColor LightColor READ lightColor WRITE setLightColor)
   Q_PROPERTY(paxamon::TColor ShadowColor READ shadowColor WRITE setShadowColor)
@@ -104,6 +105,11 @@ class TBI_basebutton : public TGraphicControl {
   // button's and the button is enabled and visible, press and release it
   // and report the click. Returns whether the character was handled.
   bool DialogChar(QChar ch);
+
+  // AccessKeyControl: the caption's letter clicks the button.
+  QChar accessKey() const override;
+  bool acceptsAccessKey() const override;
+  void activateByAccessKey() override;
 
   // Draws caption, drop-down mark, glyph and bevel with canvas, which paints
   // on a picture of the button's size that holds the background already.

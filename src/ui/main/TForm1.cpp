@@ -13,6 +13,7 @@
 #include "ui/components/bi_btns.h"
 #include "ui/main/Uwait.h"
 #include "ui/platform/controls.h"
+#include "ui/platform/dialogkeys.h"
 #include "ui/platform/helpviewer.h"
 #include "ui/platform/messagebox.h"
 #include "ui/platform/placement.h"
@@ -98,6 +99,8 @@ TForm1::TForm1(QWidget* parent)
   createMenu();
   setFixedSize(Client->width(), Client->height() + menuBar()->sizeHint().height());
   bindHandlers();
+  // The memory grids take the letters: access keys need Alt here.
+  setAccessKeysNeedAlt(this, true);
   FormCreate();
 }
 

@@ -20,6 +20,8 @@ TForm2::TForm2(QWidget* parent)
   Button2 = new QPushButton(QStringLiteral("&Abbrechen"), this);
   Button2->setGeometry(92, 0, 89, 25);
   setTabOrder(Button1, Button2);
+  // "S" and "A" work without Alt: the buttons take no typed characters.
+  installAccessKeys();
 
   connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
@@ -64,7 +66,6 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  if (QPushButton* button = accessKeyButton(this, *event)) return button->click();
   QDialog::keyPressEvent(event);
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "ui/platform/colors.h"
+#include "ui/platform/dialogkeys.h"
 #include "ui/platform/messagebox.h"
 
 #include "ui/platform/paxamon.xpm"
@@ -67,6 +68,7 @@ void initApplication() {
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(programIcon())));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   applySystemPalette();
+  installAccessKeys();
   // The interface is German whatever the desktop's language: Qt's texts,
   // and everything Qt formats.
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -35,6 +35,7 @@ class MessageDialog : public QDialog {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
+    installAccessKeys();
     layOut();
   }
 
@@ -43,10 +44,6 @@ class MessageDialog : public QDialog {
     const auto mods = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
       done(request_.escapeButton);
-      return;
-    }
-    if (QPushButton* button = accessKeyButton(this, *event)) {
-      button->click();
       return;
     }
     QDialog::keyPressEvent(event);
