@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ui/auxiliary/UAbout.h"
+#include "ui/auxiliary/author.h"
 #include "ui/components/ArtLabel.h"
 #include "ui/platform/application.h"
 #include "ui/platform/colors.h"
@@ -69,7 +70,7 @@ void TAbout::createControls() {
   Copyright->setFont(makeFont(QStringLiteral("Arial"), 15, {.bold = true}));
   Copyright->setFontColor(clWhite);
   Copyright->setTransparent(true);
-  Copyright->setCaption(QStringLiteral("© 2000 Till Taktgeber"));
+  Copyright->setCaption(QStringLiteral("© 2000 ") + kAuthor);
 
   Titel = new TArtLabel(Panel1);
   Titel->setGeometry(46, 0, 179, 57);

@@ -2,6 +2,7 @@
 // bottom bar with the leave button, and the timer. Behaviour lives in
 // UPlay.cpp.
 #include "ui/auxiliary/UPlay.h"
+#include "ui/auxiliary/author.h"
 #include "ui/components/bi_btns.h"
 #include "ui/platform/colors.h"
 #include "ui/platform/controls.h"
@@ -59,7 +60,7 @@ void TForm4::createControls() {
   // left of the middle and its name right of it once the line is centred.
   Label1 = line(HG, 8, 8, 488, 15, 15, true, QStringLiteral("Paxamon"));
   Label2 = line(HG, 8, 10, 488, 35, 15, false, kRule);
-  Label3 = line(HG, 8, 28, 488, 23, 13, false, QStringLiteral("Copyright © 2000 Paxamon"));
+  Label3 = line(HG, 8, 28, 488, 23, 13, false, QStringLiteral("Copyright © 2000 ") + kAuthor);
   Label4 = line(HG, 154, QStringLiteral("CREDITS"));
   Label8 = line(HG, 8, 154, 488, 35, 15, false, QString(8, QLatin1Char('_')));
   Label5 = line(HG, 186, QStringLiteral("                       IDEA      Hanna Halbaddierer"));
@@ -122,7 +123,7 @@ void TForm4::createControls() {
   Label38 = line(HG, 1012, QStringLiteral("or died by the producion of this program."));
   Label40 = largeLine(HG, 1023, kRule);
   Label41 = largeLine(HG, 1202, QStringLiteral("Filmed in PAXASCOPE  -  Colour by 4-Bit-Vision"));
-  Label42 = largeLine(HG, 1488, QStringLiteral("© MM Paxamon"));
+  Label42 = largeLine(HG, 1488, QStringLiteral("© MM ") + kAuthor);
 
   Panel1 = new TPanel(Client);
   Panel1->setGeometry(0, 440, 760, 24);
