@@ -56,7 +56,7 @@ TEST(Window, EveryWindowCarriesTheChipIcon) {
 }
 
 // The rows of the check column (x 2 to 24 of a menu) that differ from the
-// menu's ground, as [first, last] bands.
+// menu's ground, as [first, last] bands; lines (the separator) left out.
 std::vector<std::pair<int, int>> checkColumnBands(const QImage& menu) {
   const QRgb ground = menu.pixel(menu.width() / 2, 3);
   std::vector<std::pair<int, int>> bands;
@@ -71,6 +71,7 @@ std::vector<std::pair<int, int>> checkColumnBands(const QImage& menu) {
       bands.emplace_back(y, y);
     }
   }
+  std::erase_if(bands, [](const auto& band) { return band.second - band.first < 3; });
   return bands;
 }
 

@@ -5,8 +5,13 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QPalette>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QTranslator>
 #include <clocale>
 #include <optional>
@@ -20,6 +25,39 @@
 namespace paxamon {
 
 namespace {
+
+// Fusion, drawn as the classic platform drew menus: a checkable item shows
+// its check mark when checked and nothing when not, no empty box.
+class ClassicStyle : public QProxyStyle {
+ public:
+  ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_IndicatorCheckBox && qobject_cast<const QMenu*>(widget)) {
+      if (option->state & State_On) drawCheckMark(option, painter);
+      return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+
+ private:
+  // The classic 7 x 7 check mark, centred, in the item's text colour.
+  static void drawCheckMark(const QStyleOption* option, QPainter* painter) {
+    static constexpr const char* kMark[] = {"......#", ".....##", "#...###", "##.###.",
+                                            "#####..", ".###...", "..#...."};
+    const QPalette::ColorGroup group =
+        option->state & State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    const QColor colour = option->palette.color(
+        group, option->state & State_Selected ? QPalette::HighlightedText : QPalette::Text);
+    const QPoint origin = option->rect.center() - QPoint(3, 3);
+    for (int y = 0; y < 7; ++y) {
+      for (int x = 0; x < 7; ++x) {
+        if (kMark[y][x] == '#') painter->fillRect(origin.x() + x, origin.y() + y, 1, 1, colour);
+      }
+    }
+  }
+};
 
 constexpr char kLocaleVariable[] = "LC_ALL";
 constexpr char kGerman[] = "de_DE.UTF-8";
@@ -66,7 +104,7 @@ void initApplication() {
   QApplication::setApplicationName(kApplicationTitle);
   // Every window of the program carries the chip.
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(programIcon())));
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setStyle(new ClassicStyle);
   applySystemPalette();
   installAccessKeys();
   // The interface is German whatever the desktop's language: Qt's texts,
