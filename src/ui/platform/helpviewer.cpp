@@ -1,5 +1,6 @@
 #include "ui/platform/helpviewer.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
@@ -26,6 +27,7 @@
 
 #include "ui/platform/colors.h"
 #include "ui/platform/fonts.h"
+#include "ui/platform/placement.h"
 
 namespace paxamon {
 
@@ -114,7 +116,8 @@ class HelpPopup : public QFrame {
 
 }  // namespace
 
-// The help window: contents and index on the left, the topic on the right.
+// The help window: contents and index on the left, the topic on the right
+// (above and below in a narrow window).
 class HelpWindow : public QWidget {
  public:
   explicit HelpWindow(const QString& caption) : QWidget(nullptr, Qt::Window) {
@@ -158,7 +161,8 @@ class HelpWindow : public QWidget {
     rightLayout->addLayout(bar);
     rightLayout->addWidget(text_);
 
-    auto* splitter = new QSplitter;
+    splitter_ = new QSplitter;
+    auto* splitter = splitter_;
     splitter->addWidget(tabs_);
     splitter->addWidget(right);
     splitter->setStretchFactor(1, 1);
@@ -212,24 +216,46 @@ class HelpWindow : public QWidget {
 
   void showContentsTab() { tabs_->setCurrentIndex(0); }
 
+  // The index with keyword typed into the search field and the nearest
+  // entry selected, ready for Enter.
   void showIndexTab(const QString& keyword) {
     tabs_->setCurrentIndex(1);
     search_->setText(keyword);
     seek(keyword);
+    search_->setFocus();
   }
 
   int current() const { return current_; }
 
- private:
-  // Selects the first keyword that begins with the search text.
-  void seek(const QString& text) {
-    for (int row = 0; row < index_->count(); ++row) {
-      if (index_->item(row)->text().startsWith(text.trimmed(), Qt::CaseInsensitive)) {
-        index_->setCurrentRow(row);
-        index_->scrollToItem(index_->item(row), QAbstractItemView::PositionAtTop);
-        return;
-      }
+  // A narrow window stacks the lists above the text.
+  void setNarrow(bool narrow) {
+    splitter_->setOrientation(narrow ? Qt::Vertical : Qt::Horizontal);
+    splitter_->setSizes(narrow ? QList<int>{280, 440} : QList<int>{220, 460});
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+      close();
+      return;
     }
+    QWidget::keyPressEvent(event);
+  }
+
+ private:
+  // Selects the nearest keyword: the first that sorts at or after the
+  // search text (the keywords are sorted without regard to case), else the
+  // last.
+  void seek(const QString& text) {
+    if (index_->count() == 0) return;
+    const QString wanted = text.trimmed();
+    int row = 0;
+    while (row < index_->count() - 1 &&
+           QString::compare(index_->item(row)->text(), wanted, Qt::CaseInsensitive) < 0) {
+      ++row;
+    }
+    index_->setCurrentRow(row);
+    index_->scrollToItem(index_->item(row), QAbstractItemView::PositionAtTop);
   }
 
   void showIndexEntry() {
@@ -239,6 +265,7 @@ class HelpWindow : public QWidget {
   }
 
   std::shared_ptr<const HelpFile> file_;
+  QSplitter* splitter_;
   QTabWidget* tabs_;
   QListWidget* topics_;
   QLineEdit* search_;
@@ -249,6 +276,42 @@ class HelpWindow : public QWidget {
   int current_ = -1;
   bool filling_ = false;
 };
+
+void HelpViewer::placeBeside(HelpWindow* window, const QWidget* asking) {
+  constexpr QSize kPreferred(680, 480);
+  constexpr int kNarrowWidth = 560;  // below this the lists go above the text
+  constexpr int kMinimumWidth = 320;
+  constexpr int kNarrowHeight = 720;
+  const QScreen* screen = asking ? asking->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  if (!asking) {
+    window->setNarrow(false);
+    window->resize(kPreferred);
+    centreOnScreen(window, screen);
+    return;
+  }
+  // Beside the asking window, on the side with more room, as wide as that
+  // room allows; where neither side has room, at the screen's edge.
+  const QRect beside = outerFrame(asking);
+  const QMargins frame = frameMargins(window, asking);
+  const int roomRight = area.right() - beside.right();
+  const int roomLeft = beside.left() - area.left();
+  const bool right = roomRight >= roomLeft;
+  const int room = std::max(roomRight, roomLeft) - frame.left() - frame.right();
+  const int width = room >= kMinimumWidth ? std::min(kPreferred.width(), room) : kPreferred.width();
+  const bool narrow = width < kNarrowWidth;
+  const int height = std::min(narrow ? kNarrowHeight : kPreferred.height(),
+                              area.height() - frame.top() - frame.bottom());
+  window->setNarrow(narrow);
+  window->resize(width, height);
+  const QSize outer = window->size().grownBy(frame);
+  int x = right ? beside.right() + 1 : beside.left() - outer.width();
+  x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - outer.width()));
+  const int y = std::clamp(beside.top(), area.top(),
+                           std::max(area.top(), area.bottom() + 1 - outer.height()));
+  placeFrame(window, QPoint(x, y), asking);
+}
 
 HelpViewer& HelpViewer::instance() {
   static HelpViewer viewer;
@@ -313,8 +376,12 @@ void HelpViewer::tell(const QString& text) {
 }
 
 HelpWindow* HelpViewer::openWindow(std::shared_ptr<const HelpFile> file) {
+  // The window that asked: the help opens beside it.
+  QWidget* asking = QApplication::activeWindow();
+  if (asking == window_ || asking == popup_ || asking == box_) asking = nullptr;
   if (!window_) window_ = new HelpWindow(caption());
   window_->setFile(std::move(file));
+  if (!window_->isVisible()) placeBeside(window_, asking);
   window_->show();
   window_->raise();
   window_->activateWindow();
@@ -332,6 +399,8 @@ void HelpViewer::showContents() {
 
 void HelpViewer::showContext(int context, QPoint position) {
   if (hook_) return hook_({HelpCommand::ContextPopup, context, {}, position});
+  // Topic 0, asked for by a menu item without a number, is the contents.
+  if (context == 0) return showContents();
   const auto help = file();
   if (!help) return;
   const int topic = help->findContext(context);
@@ -356,13 +425,11 @@ void HelpViewer::showKeyword(const QString& keyword) {
   const auto help = file();
   if (!help) return;
   const std::vector<int> found = help->findKeyword(keyword);
-  if (found.empty()) {
-    tell(QStringLiteral("Die Hilfedatei enthält kein Thema zum Stichwort „%1“.").arg(keyword));
-    return;
-  }
   HelpWindow* window = openWindow(help);
+  if (window->current() < 0) window->showTopic(help->contentsTopic());
+  if (!found.empty()) window->showTopic(found.front());
+  // A keyword without a topic leaves the index open at the nearest entry.
   window->showIndexTab(keyword);
-  window->showTopic(found.front());
 }
 
 void HelpViewer::closeAll() {

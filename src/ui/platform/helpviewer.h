@@ -1,15 +1,20 @@
 // The help viewer: our stand-in for the platform's help program. It serves
 // three requests on the application's help file:
 //   showContents  - the help window at the contents topic (help finder),
-//   showContext   - a small pop-up with the topic of a help context number,
-//   showKeyword   - the help window at the topic of an index keyword.
+//   showContext   - a small pop-up with the topic of a help context number;
+//                   number 0 (a menu item without one) shows the contents,
+//   showKeyword   - the help window at the topic of an index keyword; a
+//                   keyword without a topic opens the index with the keyword
+//                   typed in and the nearest entry selected, as the classic
+//                   help viewer did.
 // The help window is not modal: a topic list, a keyword index with a search
-// field, and the topic text. The help file (see helpfile.h) is named
+// field, and the topic text. It opens beside the window that asked, where
+// the screen has room, and closes with Escape. The help file (see helpfile.h) is named
 // "Paxamon.hlp" unless set otherwise; a relative name is looked up in the
 // current working directory first, then beside the executable, then in
 // ../share/paxamon from the executable (an installed program), at every
-// request. When there is no file, or no topic for the number or keyword,
-// the viewer says so in a small box of its own (not modal, as the separate
+// request. When there is no file, or no topic for a context number, the
+// viewer says so in a small box of its own (not modal, as the separate
 // help program's box would be).
 //
 // Tests install a HelpRequestHook (or a HelpRequestRecorder): requests then
@@ -78,6 +83,7 @@ class HelpViewer {
   std::shared_ptr<const HelpFile> file();
   void tell(const QString& text);
   HelpWindow* openWindow(std::shared_ptr<const HelpFile> file);
+  static void placeBeside(HelpWindow* window, const QWidget* asking);
   QString caption() const;
 
   QString name_ = QStringLiteral("Paxamon.hlp");

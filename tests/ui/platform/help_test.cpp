@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -112,11 +113,31 @@ TEST(HelpViewer, ServesTheThreeRequestsAndSaysWhatIsMissing) {
   EXPECT_EQ(viewer.popup(), nullptr);
   EXPECT_EQ(viewer.messageBox(), nullptr);
 
-  // What the file lacks, the viewer says in its own box; so also a missing file.
+  // A keyword without a topic leaves the index at the nearest entry, with
+  // the keyword typed in; Enter shows that entry's topic.
+  viewer.closeAll();
+  QApplication::processEvents();
+  viewer.showKeyword("Befehl, ");
+  ASSERT_NE(viewer.helpWindow(), nullptr);
+  EXPECT_EQ(viewer.messageBox(), nullptr);
+  EXPECT_EQ(viewer.currentTopic(), 0);
+  auto* search = viewer.helpWindow()->findChild<QLineEdit*>("search");
+  EXPECT_EQ(search->text(), "Befehl, ");
+  EXPECT_EQ(viewer.helpWindow()->findChild<QListWidget*>("index")->currentItem()->text(),
+            "Befehl, LDA");
+  QTest::keyClick(search, Qt::Key_Return);
+  EXPECT_EQ(viewer.currentTopic(), 2);
+  // Topic 0 (a menu item without a number) is the contents; Escape closes.
   viewer.showContext(0);
-  EXPECT_TRUE(boxText().contains("Kontextnummer 0"));
-  viewer.showKeyword("Befehl, ÄBC");
-  EXPECT_TRUE(boxText().contains("„Befehl, ÄBC“"));
+  EXPECT_EQ(viewer.currentTopic(), 0);
+  EXPECT_EQ(viewer.popup(), nullptr);
+  QTest::keyClick(viewer.helpWindow(), Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_EQ(viewer.helpWindow(), nullptr);
+
+  // What the file lacks, the viewer says in its own box; so also a missing file.
+  viewer.showContext(999);
+  EXPECT_TRUE(boxText().contains("Kontextnummer 999"));
   viewer.closeAll();
   QApplication::processEvents();
   viewer.setHelpFile("Fehlt.hlp");
