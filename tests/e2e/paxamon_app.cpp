@@ -31,7 +31,7 @@ Paxamon::Paxamon(Desktop& desktop, const std::vector<std::string>& args) : deskt
     ADD_FAILURE() << "the main window did not appear";
     return;
   }
-  if (!desktop.waitForActive(main_)) ADD_FAILURE() << "the main window did not become active";
+  if (!waitForMainActive()) ADD_FAILURE() << "the main window did not become active";
 }
 
 QPoint Paxamon::at(int x, int y) {
@@ -65,24 +65,29 @@ void Paxamon::typeProgram(const std::vector<std::string>& texts) {
 }
 
 bool Paxamon::saveAs(const std::string& path) {
-  desktop_.key("ctrl+s");
-  const WindowId dialog = desktop_.waitForWindow(kSaveTitle);
+  // A full run that is just ending still drops the key: ask again.
+  WindowId dialog = 0;
+  for (int attempt = 0; attempt < 3 && !dialog; ++attempt) {
+    desktop_.key("ctrl+s");
+    dialog = desktop_.waitForWindow(kSaveTitle, 2000ms);
+  }
   if (!dialog || !desktop_.waitForActive(dialog)) return false;
   desktop_.type(path);
   desktop_.key("Return");
-  return desktop_.waitForNoWindow(kSaveTitle);
+  if (!desktop_.waitForNoWindow(kSaveTitle)) return false;
+  // The program writes the file once the dialog has closed.
+  return waitUntil([&] { return !readFile(path).empty(); });
 }
 
 std::vector<std::string> Paxamon::cells() {
   const std::string path = folder_ + "/cells" + std::to_string(++saves_) + ".pax";
   if (!saveAs(path)) {
+    desktop_.shot("save-failed");
     ADD_FAILURE() << "saving the program through the dialog failed";
     return {};
   }
-  std::string bytes;
-  waitUntil([&] { return !(bytes = readFile(path)).empty(); });
   waitForMainActive();
-  return cellsOf(bytes);
+  return cellsOf(readFile(path));
 }
 
 std::string Paxamon::readFile(const std::string& path) {
@@ -103,7 +108,11 @@ std::vector<std::string> Paxamon::cellsOf(const std::string& bytes) {
 }
 
 bool Paxamon::waitForMainActive(Duration timeout) {
-  return desktop_.waitForActive(main_, timeout);
+  if (!desktop_.waitForActive(main_, timeout)) return false;
+  // The program takes a moment to follow: keys sent at once may find no
+  // active window yet.
+  pause(150ms);
+  return true;
 }
 
 }  // namespace paxamon::e2e

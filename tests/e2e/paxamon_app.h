@@ -49,7 +49,7 @@ class Paxamon {
   void typeProgram(const std::vector<std::string>& texts);
 
   // Saves with Ctrl+S through the real save dialog to path (a new file).
-  // Returns whether the dialog closed again.
+  // Returns whether the file has been written.
   bool saveAs(const std::string& path);
   // The 32 cells as the program saves them: saved to a new file in the
   // working folder and read back.

@@ -16,6 +16,7 @@
 #include <clocale>
 #include <optional>
 
+#include "ui/platform/activation.h"
 #include "ui/platform/colors.h"
 #include "ui/platform/dialogkeys.h"
 #include "ui/platform/messagebox.h"
@@ -107,6 +108,7 @@ void initApplication() {
   QApplication::setStyle(new ClassicStyle);
   applySystemPalette();
   installAccessKeys();
+  installOwnerActivation();
   // The interface is German whatever the desktop's language: Qt's texts,
   // and everything Qt formats.
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
