@@ -165,7 +165,8 @@ int runnerMain(int argc, char** argv) {
     put(stderr, "FEHLER: Die Datei ist nicht vorhanden oder läßt sich nicht öffnen\n");
     return kExitUsage;
   }
-  const auto loaded = loadProgramFile(file);
+  // A pipe or FIFO is read like every tool reads it.
+  const LoadResult loaded = loadProgramFile(file, FileKinds::Streams);
   if (!loaded) {
     put(stderr, "Fehler beim Laden der angegebenen Datei!\n");
     return kExitUsage;
@@ -173,7 +174,7 @@ int runnerMain(int argc, char** argv) {
 
   MachineState state;
   state.singleStep = false;
-  PrintingView view(*loaded, trace, maxSteps);
+  PrintingView view(loaded.texts, trace, maxSteps);
   const RunEnding ending = run(state, view, nullptr);
   view.printFinal();
 

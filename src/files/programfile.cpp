@@ -1,10 +1,12 @@
 #include "files/programfile.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -87,25 +89,101 @@ bool programFileExists(const std::filesystem::path& path) {
   return std::filesystem::exists(path, error);
 }
 
-std::optional<CellTexts> loadProgramFile(const std::filesystem::path& path) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) return std::nullopt;
-  // Read at most one byte past the limit, so that an endless device or a
-  // huge file is refused without reading it all.
+namespace {
+
+LoadFailure failureOfOpen(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+      return LoadFailure::Missing;
+    case ELOOP:
+      return LoadFailure::LinkLoop;
+    case ENXIO:  // a socket, or a device without its hardware
+    case ENODEV:
+      return LoadFailure::NotRegularFile;
+    default:
+      return LoadFailure::Unreadable;
+  }
+}
+
+// Waits until a descriptor that was left non-blocking has data or its end.
+bool waitReadable(int fd) {
+  pollfd p{fd, POLLIN, 0};
+  while (::poll(&p, 1, -1) < 0) {
+    if (errno != EINTR) return false;
+  }
+  return true;
+}
+
+// Reads everything from an open descriptor, refusing what its type or its
+// size rules out. Reads at most one byte past the limit, so an endless
+// device or a huge file is refused without reading it all.
+LoadResult readProgram(int fd, FileKinds kinds) {
+  LoadResult result;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    result.failure = LoadFailure::Unreadable;
+    return result;
+  }
+  if (S_ISDIR(info.st_mode)) {
+    result.failure = LoadFailure::Folder;
+    return result;
+  }
+  const bool regular = S_ISREG(info.st_mode);
+  if (!regular && kinds == FileKinds::RegularOnly) {
+    result.failure = LoadFailure::NotRegularFile;
+    return result;
+  }
+  if (regular && static_cast<std::uintmax_t>(info.st_size) > kMaxProgramFileSize) {
+    result.failure = LoadFailure::TooLarge;
+    return result;
+  }
   std::vector<char> buffer(kMaxProgramFileSize + 1);
   std::size_t size = 0;
   while (size < buffer.size()) {
-    const ssize_t n = ::read(fd.get(), buffer.data() + size, buffer.size() - size);
+    const ssize_t n = ::read(fd, buffer.data() + size, buffer.size() - size);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return std::nullopt;
+      if (errno == EAGAIN && !regular && waitReadable(fd)) continue;
+      result.failure = LoadFailure::Unreadable;
+      return result;
     }
     if (n == 0) break;
     size += static_cast<std::size_t>(n);
   }
-  if (size > kMaxProgramFileSize) return std::nullopt;
-  if (!fd.close()) return std::nullopt;
-  return parseProgram(std::string_view(buffer.data(), size));
+  if (size > kMaxProgramFileSize) {
+    result.failure = LoadFailure::TooLarge;
+    return result;
+  }
+  result.texts = parseProgram(std::string_view(buffer.data(), size));
+  return result;
+}
+
+}  // namespace
+
+LoadResult loadProgramFile(const std::filesystem::path& path, FileKinds kinds) {
+  // Non-blocking, so that opening a FIFO without a writer (or a device)
+  // returns at once and the type check below refuses it. A stream reader
+  // waits for a FIFO's writer instead, as every tool does.
+  int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY;
+  if (kinds == FileKinds::RegularOnly) flags |= O_NONBLOCK;
+  Fd fd(::open(path.c_str(), flags));
+  if (fd.get() < 0) {
+    LoadResult result;
+    result.failure = failureOfOpen(errno);
+    return result;
+  }
+  LoadResult result = readProgram(fd.get(), kinds);
+  if (!fd.close() && result.ok()) {
+    result = LoadResult{};
+    result.failure = LoadFailure::Unreadable;
+  }
+  return result;
+}
+
+LoadResult readProgramFrom(int fd) {
+  return readProgram(fd, FileKinds::Streams);
 }
 
 bool saveProgramFile(const std::filesystem::path& path, const CellTexts& texts) {

@@ -1,10 +1,9 @@
 // Program files: 32 lines of Windows-1252 text, one cell per line, each
-// line ended by CR LF. Read leniently, written atomically.
+// line ended by CR LF. Read leniently, never blocking on what is no file.
 #pragma once
 
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,9 +25,43 @@ std::string formatProgram(const CellTexts& texts);
 // Whether something of this name exists (a file that cannot be read counts).
 bool programFileExists(const std::filesystem::path& path);
 
-// Reads the whole file first; fails when it cannot be opened or read, or
-// when it is larger than kMaxProgramFileSize.
-std::optional<CellTexts> loadProgramFile(const std::filesystem::path& path);
+// Why a program could not be read.
+enum class LoadFailure {
+  None,
+  Missing,         // nothing of that name (or a folder on its way is missing)
+  Folder,          // the name is a folder
+  NotRegularFile,  // a device, FIFO or socket
+  TooLarge,        // more than kMaxProgramFileSize bytes
+  Unreadable,      // no permission, or reading failed
+  LinkLoop,        // symbolic links that lead round in a circle
+};
+
+struct LoadResult {
+  CellTexts texts;  // the program; all empty after a failure
+  LoadFailure failure = LoadFailure::None;
+
+  bool ok() const { return failure == LoadFailure::None; }
+  explicit operator bool() const { return ok(); }
+};
+
+// What a reader takes besides regular files.
+enum class FileKinds {
+  // Regular files only. Anything else is refused without waiting: the name
+  // is opened non-blocking and its type checked before a byte is read.
+  RegularOnly,
+  // Pipes, FIFOs and devices too, read like every command-line tool reads
+  // them (a FIFO waits for its writer); still bounded by the size limit.
+  Streams,
+};
+
+// Reads the whole file before it returns, so a failure leaves nothing half
+// read.
+LoadResult loadProgramFile(const std::filesystem::path& path,
+                           FileKinds kinds = FileKinds::RegularOnly);
+
+// Reads a program from a descriptor that is already open (standard input),
+// whatever it is but a folder; the descriptor stays open.
+LoadResult readProgramFrom(int fd);
 
 // Writes a temporary file beside the target and renames it over the target,
 // so a failure leaves an existing file as it was and no temporary behind.

@@ -1,12 +1,18 @@
 #include "files/programfile.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 namespace paxamon {
 namespace {
@@ -33,6 +39,35 @@ class ProgramFile : public testing::Test {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
+  // Runs the file helper as the user nobody, from a copy that user can
+  // execute; returns its exit status and output. Skips the calling test
+  // where that is not possible.
+  struct HelperRun {
+    int status = -1;
+    std::string out;
+  };
+  HelperRun asNobody(const std::string& args) {
+    HelperRun r;
+    if (::geteuid() != 0 || ::access("/usr/sbin/runuser", X_OK) != 0) return r;
+    const fs::path helper = dir_ / "file_helper";
+    if (!fs::exists(helper)) fs::copy_file(PAXAMON_FILE_HELPER, helper);
+    const std::string command = "/usr/sbin/runuser -u nobody -- " + helper.string() + " " + args;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return r;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe))
+      r.out += buffer;
+    const int raw = ::pclose(pipe);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return r;
+  }
+  static bool nobodyPossible() {
+    return ::geteuid() == 0 && ::access("/usr/sbin/runuser", X_OK) == 0;
+  }
+  static std::string failureText(LoadFailure f) {
+    return std::to_string(static_cast<int>(f)) + "\n";
+  }
+
   std::vector<std::string> entries() const {
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(dir_))
@@ -101,19 +136,82 @@ TEST_F(ProgramFile, RoundTripAndRefusals) {
   t[0] = "LDA31";
   t[31] = std::string(300, 'y');
   ASSERT_TRUE(saveProgramFile(path("a.pax"), t));
-  EXPECT_EQ(loadProgramFile(path("a.pax")), t);
+  EXPECT_EQ(loadProgramFile(path("a.pax")).texts, t);
   EXPECT_EQ(entries(), std::vector<std::string>{"a.pax"});
 
   EXPECT_FALSE(programFileExists(path("missing.pax")));
-  EXPECT_FALSE(loadProgramFile(path("missing.pax")));
+  EXPECT_EQ(loadProgramFile(path("missing.pax")).failure, LoadFailure::Missing);
+  EXPECT_EQ(loadProgramFile(path("a.pax/x.pax")).failure, LoadFailure::Missing);
   EXPECT_TRUE(programFileExists(dir_));
-  EXPECT_FALSE(loadProgramFile(dir_));
+  EXPECT_EQ(loadProgramFile(dir_).failure, LoadFailure::Folder);
+  EXPECT_EQ(loadProgramFile(dir_, FileKinds::Streams).failure, LoadFailure::Folder);
+
+  fs::create_symlink("loop2.pax", path("loop1.pax"));
+  fs::create_symlink("loop1.pax", path("loop2.pax"));
+  EXPECT_EQ(loadProgramFile(path("loop1.pax")).failure, LoadFailure::LinkLoop);
 
   // Exactly the limit loads; one byte more is refused.
   write(path("big.pax"), std::string(kMaxProgramFileSize, 'z'));
   EXPECT_TRUE(loadProgramFile(path("big.pax")));
   write(path("big.pax"), std::string(kMaxProgramFileSize + 1, 'z'));
-  EXPECT_FALSE(loadProgramFile(path("big.pax")));
+  const LoadResult tooLarge = loadProgramFile(path("big.pax"));
+  EXPECT_EQ(tooLarge.failure, LoadFailure::TooLarge);
+  EXPECT_EQ(tooLarge.texts, CellTexts{});
+}
+
+TEST_F(ProgramFile, WhatIsNoRegularFileIsRefusedWithoutWaiting) {
+  // A FIFO without a writer used to block the open for ever; the alarm
+  // turns such a hang into a failure.
+  ASSERT_EQ(::mkfifo(path("fifo.pax").c_str(), 0644), 0);
+  const int unix = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path("socket.pax").c_str());
+  ASSERT_EQ(::bind(unix, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ::alarm(10);
+  EXPECT_EQ(loadProgramFile(path("fifo.pax")).failure, LoadFailure::NotRegularFile);
+  EXPECT_EQ(loadProgramFile("/dev/null").failure, LoadFailure::NotRegularFile);
+  EXPECT_EQ(loadProgramFile("/dev/zero").failure, LoadFailure::NotRegularFile);
+  EXPECT_EQ(loadProgramFile(path("socket.pax")).failure, LoadFailure::NotRegularFile);
+  EXPECT_EQ(loadProgramFile(path("socket.pax"), FileKinds::Streams).failure,
+            LoadFailure::NotRegularFile);
+  ::alarm(0);
+  ::close(unix);
+}
+
+TEST_F(ProgramFile, StreamsAreReadWhenAskedFor) {
+  ASSERT_EQ(::mkfifo(path("fifo.pax").c_str(), 0644), 0);
+  std::thread writer([&] { write(path("fifo.pax"), "LDA5\r\nEND"); });
+  const LoadResult fromFifo = loadProgramFile(path("fifo.pax"), FileKinds::Streams);
+  writer.join();
+  EXPECT_EQ(fromFifo.texts[1], "END");
+
+  EXPECT_TRUE(loadProgramFile("/dev/null", FileKinds::Streams));
+  EXPECT_EQ(loadProgramFile("/dev/zero", FileKinds::Streams).failure, LoadFailure::TooLarge);
+
+  // A pipe left non-blocking by whoever made it is still read to its end.
+  int ends[2];
+  ASSERT_EQ(::pipe2(ends, O_NONBLOCK), 0);
+  std::thread feeder([&] {
+    ::usleep(50000);
+    EXPECT_EQ(::write(ends[1], "a\rb", 3), 3);
+    ::close(ends[1]);
+  });
+  const LoadResult fromPipe = readProgramFrom(ends[0]);
+  feeder.join();
+  ::close(ends[0]);
+  EXPECT_EQ(fromPipe.texts[0], "a");
+  EXPECT_EQ(fromPipe.texts[1], "b");
+}
+
+TEST_F(ProgramFile, AFileTheUserMayNotReadIsUnreadable) {
+  if (!nobodyPossible()) GTEST_SKIP() << "needs root and runuser to act as the user nobody";
+  write(path("secret.pax"), "END");
+  ::chmod(path("secret.pax").c_str(), 0600);
+  EXPECT_EQ(asNobody("load " + path("secret.pax").string()).out,
+            failureText(LoadFailure::Unreadable));
+  ::chmod(path("secret.pax").c_str(), 0644);
+  EXPECT_EQ(asNobody("load " + path("secret.pax").string()).out, "ok END\n");
 }
 
 TEST_F(ProgramFile, SaveKeepsPermissionsAndLinks) {
