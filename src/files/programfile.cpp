@@ -51,6 +51,13 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
+std::size_t textSize(const CellTexts& texts) {
+  std::size_t size = 0;
+  for (const CellText& text : texts)
+    size += text.size();
+  return size;
+}
+
 mode_t defaultFileMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
@@ -157,6 +164,10 @@ LoadResult readProgram(int fd, FileKinds kinds) {
     return result;
   }
   result.texts = parseProgram(std::string_view(buffer.data(), size));
+  if (textSize(result.texts) > kMaxProgramTextSize) {
+    result = LoadResult{};
+    result.failure = LoadFailure::TooLarge;
+  }
   return result;
 }
 
@@ -187,6 +198,7 @@ LoadResult readProgramFrom(int fd) {
 }
 
 bool saveProgramFile(const std::filesystem::path& path, const CellTexts& texts) {
+  if (textSize(texts) > kMaxProgramTextSize) return false;  // it would not load again
   namespace fs = std::filesystem;
   std::error_code error;
   fs::path target = path;

@@ -11,8 +11,12 @@
 
 namespace paxamon {
 
-// Larger files are refused: no program comes near this size.
-inline constexpr std::size_t kMaxProgramFileSize = 1024 * 1024;
+// The most text the 32 cells of a program file may hold together; no
+// program comes near it. Loading refuses more, and so does saving, so that
+// whatever loads also saves and loads again.
+inline constexpr std::size_t kMaxProgramTextSize = 1024 * 1024;
+// The largest file read: that text and the 32 line ends saving adds.
+inline constexpr std::size_t kMaxProgramFileSize = kMaxProgramTextSize + 2 * kCellCount;
 
 // The 32 texts of a file's content. A line ends at CR (an LF right after it
 // belongs to the line end), Ctrl+Z ends the content, missing lines are
@@ -31,7 +35,7 @@ enum class LoadFailure {
   Missing,         // nothing of that name (or a folder on its way is missing)
   Folder,          // the name is a folder
   NotRegularFile,  // a device, FIFO or socket
-  TooLarge,        // more than kMaxProgramFileSize bytes
+  TooLarge,        // a file or its program text over the limits above
   Unreadable,      // no permission, or reading failed
   LinkLoop,        // symbolic links that lead round in a circle
 };

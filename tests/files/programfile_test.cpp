@@ -1,7 +1,7 @@
 #include "files/programfile.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -149,14 +149,30 @@ TEST_F(ProgramFile, RoundTripAndRefusals) {
   fs::create_symlink("loop2.pax", path("loop1.pax"));
   fs::create_symlink("loop1.pax", path("loop2.pax"));
   EXPECT_EQ(loadProgramFile(path("loop1.pax")).failure, LoadFailure::LinkLoop);
+}
 
-  // Exactly the limit loads; one byte more is refused.
-  write(path("big.pax"), std::string(kMaxProgramFileSize, 'z'));
-  EXPECT_TRUE(loadProgramFile(path("big.pax")));
-  write(path("big.pax"), std::string(kMaxProgramFileSize + 1, 'z'));
+TEST_F(ProgramFile, WhateverLoadsSavesAndLoadsAgain) {
+  // A file of 1 MiB loads; saving adds the 32 line ends, and that must
+  // load again unchanged.
+  write(path("big.pax"), std::string(1024 * 1024, 'z'));
+  const LoadResult big = loadProgramFile(path("big.pax"));
+  ASSERT_TRUE(big);
+  ASSERT_TRUE(saveProgramFile(path("again.pax"), big.texts));
+  // (compared as a whole: a failure would print a megabyte)
+  EXPECT_TRUE(loadProgramFile(path("again.pax")).texts == big.texts);
+
+  // More text than that is refused by both, even in a file within the size
+  // limit; an over-long file is refused before it is read.
+  write(path("big.pax"), std::string(kMaxProgramTextSize + 1, 'z'));
   const LoadResult tooLarge = loadProgramFile(path("big.pax"));
   EXPECT_EQ(tooLarge.failure, LoadFailure::TooLarge);
-  EXPECT_EQ(tooLarge.texts, CellTexts{});
+  EXPECT_TRUE(tooLarge.texts == CellTexts{});
+  write(path("big.pax"), std::string(32, '\r') + std::string(kMaxProgramFileSize, '\r'));
+  EXPECT_EQ(loadProgramFile(path("big.pax")).failure, LoadFailure::TooLarge);
+  CellTexts huge;
+  huge[5] = std::string(kMaxProgramTextSize + 1, 'z');
+  EXPECT_FALSE(saveProgramFile(path("again.pax"), huge));
+  EXPECT_TRUE(loadProgramFile(path("again.pax")).texts == big.texts);
 }
 
 TEST_F(ProgramFile, WhatIsNoRegularFileIsRefusedWithoutWaiting) {
