@@ -67,9 +67,13 @@ LoadResult loadProgramFile(const std::filesystem::path& path,
 // whatever it is but a folder; the descriptor stays open.
 LoadResult readProgramFrom(int fd);
 
-// Writes a temporary file beside the target and renames it over the target,
-// so a failure leaves an existing file as it was and no temporary behind.
-// An existing file keeps its permission bits; a link is followed.
+// Saves so that a failure leaves an existing file as it was, and the file
+// keeps its identity: owner, group, mode, hard links, and symbolic links,
+// which are followed (a dangling one creates its target; a loop fails).
+// Where it keeps all that, a temporary file beside the target is renamed
+// over it; otherwise the file is rewritten in place, its old content put
+// back if that fails. Only a regular file the user may write is
+// overwritten; a program of more than kMaxProgramTextSize is refused.
 bool saveProgramFile(const std::filesystem::path& path, const CellTexts& texts);
 
 }  // namespace paxamon

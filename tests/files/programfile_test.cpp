@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -60,6 +61,16 @@ class ProgramFile : public testing::Test {
     const int raw = ::pclose(pipe);
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return r;
+  }
+  static struct stat info(const fs::path& p) {
+    struct stat st {};
+    ::lstat(p.c_str(), &st);
+    return st;
+  }
+  static CellTexts program(const char* first) {
+    CellTexts t;
+    t[0] = first;
+    return t;
   }
   static bool nobodyPossible() {
     return ::geteuid() == 0 && ::access("/usr/sbin/runuser", X_OK) == 0;
@@ -230,18 +241,99 @@ TEST_F(ProgramFile, AFileTheUserMayNotReadIsUnreadable) {
   EXPECT_EQ(asNobody("load " + path("secret.pax").string()).out, "ok END\n");
 }
 
-TEST_F(ProgramFile, SaveKeepsPermissionsAndLinks) {
+TEST_F(ProgramFile, SaveKeepsLinksAndFollowsThemToTheirEnd) {
+  const CellTexts t = program("END");
   write(path("old.pax"), "old");
   ::chmod(path("old.pax").c_str(), 0640);
   fs::create_symlink("old.pax", path("link.pax"));
-  CellTexts t;
-  t[0] = "END";
   ASSERT_TRUE(saveProgramFile(path("link.pax"), t));
   EXPECT_TRUE(fs::is_symlink(path("link.pax")));
   EXPECT_EQ(read(path("old.pax")), formatProgram(t));
-  struct stat info {};
-  ::stat(path("old.pax").c_str(), &info);
-  EXPECT_EQ(info.st_mode & 07777, 0640u);
+  EXPECT_EQ(info(path("old.pax")).st_mode & 07777, 0640u);
+
+  // A dangling link is saved through: its target is created, the link stays.
+  fs::create_directory(path("sub"));
+  fs::create_symlink("sub/new.pax", path("dangling.pax"));
+  ASSERT_TRUE(saveProgramFile(path("dangling.pax"), t));
+  EXPECT_TRUE(fs::is_symlink(path("dangling.pax")));
+  EXPECT_EQ(read(path("sub/new.pax")), formatProgram(t));
+  fs::create_symlink("nowhere/new.pax", path("nowhere.pax"));
+  EXPECT_FALSE(saveProgramFile(path("nowhere.pax"), t));
+
+  // A loop fails and stays as it was.
+  fs::create_symlink("loop2.pax", path("loop1.pax"));
+  fs::create_symlink("loop1.pax", path("loop2.pax"));
+  EXPECT_FALSE(saveProgramFile(path("loop1.pax"), t));
+  EXPECT_TRUE(fs::is_symlink(path("loop1.pax")));
+  EXPECT_TRUE(fs::is_symlink(path("loop2.pax")));
+  EXPECT_EQ(entries(), (std::vector<std::string>{"dangling.pax", "link.pax", "loop1.pax",
+                                                 "loop2.pax", "nowhere.pax", "old.pax", "sub"}));
+}
+
+TEST_F(ProgramFile, SaveKeepsHardLinksAndOwnersAndTakesLongNames) {
+  const CellTexts t = program("END");
+  write(path("a.pax"), "old content");
+  fs::create_hard_link(path("a.pax"), path("b.pax"));
+  ASSERT_TRUE(saveProgramFile(path("a.pax"), t));
+  EXPECT_EQ(read(path("b.pax")), formatProgram(t));
+  EXPECT_EQ(info(path("a.pax")).st_ino, info(path("b.pax")).st_ino);
+
+  // Names up to the file system's limit, where no longer temporary name
+  // fits beside them: a new file and an existing one.
+  const fs::path longName = path(std::string(251, 'n') + ".pax");
+  ASSERT_TRUE(saveProgramFile(longName, program("LDA1")));
+  ASSERT_TRUE(saveProgramFile(longName, t));
+  EXPECT_EQ(read(longName), formatProgram(t));
+  EXPECT_EQ(entries().size(), 3u);
+
+  // A file of another user saved by root stays that user's.
+  if (::geteuid() != 0) GTEST_SKIP() << "the change of owner needs root";
+  const passwd* nobody = ::getpwnam("nobody");
+  ASSERT_NE(nobody, nullptr);
+  write(path("theirs.pax"), "old");
+  ASSERT_EQ(::chown(path("theirs.pax").c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+  ::chmod(path("theirs.pax").c_str(), 0604);
+  ASSERT_TRUE(saveProgramFile(path("theirs.pax"), t));
+  const struct stat theirs = info(path("theirs.pax"));
+  EXPECT_EQ(theirs.st_uid, nobody->pw_uid);
+  EXPECT_EQ(theirs.st_gid, nobody->pw_gid);
+  EXPECT_EQ(theirs.st_mode & 07777, 0604u);
+  EXPECT_EQ(read(path("theirs.pax")), formatProgram(t));
+}
+
+TEST_F(ProgramFile, SaveRewritesWhereTheFolderForbidsAReplacement) {
+  if (!nobodyPossible()) GTEST_SKIP() << "needs root and runuser to act as the user nobody";
+  const passwd* nobody = ::getpwnam("nobody");
+  ASSERT_NE(nobody, nullptr);
+
+  // A read-only folder of the user's own, with a file the user may write.
+  fs::create_directory(path("ro"));
+  write(path("ro/p.pax"), "old");
+  ASSERT_EQ(::chown(path("ro").c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+  ASSERT_EQ(::chown(path("ro/p.pax").c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+  ::chmod(path("ro").c_str(), 0555);
+  EXPECT_EQ(asNobody("save " + path("ro/p.pax").string() + " NEW").status, 0);
+  EXPECT_EQ(read(path("ro/p.pax")), formatProgram(program("NEW")));
+
+  // A class share: a sticky folder everyone may write, and a file of
+  // another user that everyone may write.
+  fs::create_directory(path("share"));
+  ::chmod(path("share").c_str(), 01777);
+  write(path("share/p.pax"), "old");
+  ::chmod(path("share/p.pax").c_str(), 0666);
+  EXPECT_EQ(asNobody("save " + path("share/p.pax").string() + " NEW").status, 0);
+  EXPECT_EQ(read(path("share/p.pax")), formatProgram(program("NEW")));
+  const struct stat shared = info(path("share/p.pax"));
+  EXPECT_EQ(shared.st_uid, 0u);
+  EXPECT_EQ(shared.st_mode & 07777, 0666u);
+
+  // A file the user may not write is refused, though the folder would
+  // allow replacing it.
+  ::chmod(path("share/p.pax").c_str(), 0644);
+  EXPECT_EQ(asNobody("save " + path("share/p.pax").string() + " OTHER").status, 1);
+  EXPECT_EQ(read(path("share/p.pax")), formatProgram(program("NEW")));
+  EXPECT_EQ(std::distance(fs::directory_iterator(path("share")), {}), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(path("ro")), {}), 1);
 }
 
 TEST_F(ProgramFile, AFailedSaveLeavesTheOldFileAndNoTemporary) {
@@ -258,17 +350,28 @@ TEST_F(ProgramFile, AFailedSaveLeavesTheOldFileAndNoTemporary) {
   ::setrlimit(RLIMIT_FSIZE, &small);
   const bool saved = saveProgramFile(path("good.pax"), t);
   ::setrlimit(RLIMIT_FSIZE, &oldLimit);
-  std::signal(SIGXFSZ, oldHandler);
 
   EXPECT_FALSE(saved);
   EXPECT_EQ(read(path("good.pax")), "keep me");
   EXPECT_EQ(entries(), std::vector<std::string>{"good.pax"});
 
-  // No folder, or a folder in the way: refused, nothing created.
+  // Rewritten in place (a second link): the old content is put back.
+  fs::create_hard_link(path("good.pax"), path("second.pax"));
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const bool rewritten = saveProgramFile(path("good.pax"), t);
+  ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(rewritten);
+  EXPECT_EQ(read(path("second.pax")), "keep me");
+  fs::remove(path("second.pax"));
+
+  // No folder, or a folder or FIFO in the way: refused, nothing created.
   EXPECT_FALSE(saveProgramFile(path("no/such/folder.pax"), t));
   fs::create_directory(path("dir.pax"));
   EXPECT_FALSE(saveProgramFile(path("dir.pax"), t));
-  EXPECT_EQ(entries(), (std::vector<std::string>{"dir.pax", "good.pax"}));
+  ::mkfifo(path("fifo.pax").c_str(), 0644);
+  EXPECT_FALSE(saveProgramFile(path("fifo.pax"), t));
+  EXPECT_EQ(entries(), (std::vector<std::string>{"dir.pax", "fifo.pax", "good.pax"}));
 }
 
 }  // namespace
