@@ -6,11 +6,11 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
-#include <vector>
 
 namespace paxamon {
 
@@ -148,10 +148,11 @@ LoadResult readProgram(int fd, FileKinds kinds) {
     result.failure = LoadFailure::TooLarge;
     return result;
   }
-  std::vector<char> buffer(kMaxProgramFileSize + 1);
-  std::size_t size = 0;
-  while (size < buffer.size()) {
-    const ssize_t n = ::read(fd, buffer.data() + size, buffer.size() - size);
+  std::string content;
+  char chunk[65536];
+  while (content.size() <= kMaxProgramFileSize) {
+    const std::size_t wanted = std::min(sizeof chunk, kMaxProgramFileSize + 1 - content.size());
+    const ssize_t n = ::read(fd, chunk, wanted);
     if (n < 0) {
       if (errno == EINTR) continue;
       if (errno == EAGAIN && !regular && waitReadable(fd)) continue;
@@ -159,13 +160,13 @@ LoadResult readProgram(int fd, FileKinds kinds) {
       return result;
     }
     if (n == 0) break;
-    size += static_cast<std::size_t>(n);
+    content.append(chunk, static_cast<std::size_t>(n));
   }
-  if (size > kMaxProgramFileSize) {
+  if (content.size() > kMaxProgramFileSize) {
     result.failure = LoadFailure::TooLarge;
     return result;
   }
-  result.texts = parseProgram(std::string_view(buffer.data(), size));
+  result.texts = parseProgram(content);
   if (textSize(result.texts) > kMaxProgramTextSize) {
     result = LoadResult{};
     result.failure = LoadFailure::TooLarge;
