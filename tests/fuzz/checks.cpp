@@ -41,18 +41,31 @@ std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
 }
 
 // A folder of this process for the file round trip, on a memory file
-// system where there is one, since every save syncs.
-const fs::path& scratchFolder() {
-  static const fs::path folder = [] {
+// system where there is one, since every save syncs. Removed at exit.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
     std::error_code error;
     const fs::path base =
         fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
-    fs::path p = base / ("paxamon-fuzz-" + std::to_string(::getpid()));
-    fs::create_directories(p);
-    std::atexit([] { fs::remove_all(scratchFolder()); });
-    return p;
-  }();
-  return folder;
+    path_ = base / ("paxamon-fuzz-" + std::to_string(::getpid()));
+    fs::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code error;
+    fs::remove_all(path_, error);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+const fs::path& scratchFolder() {
+  static const ScratchFolder folder;
+  return folder.path();
 }
 
 std::string slurp(const fs::path& p) {
