@@ -1,12 +1,14 @@
 // paxamon-run: runs a program file headless on the window's executor and
 // prints the final registers and memory, optionally every step.
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
 
-#include "cli/cp1252.h"
+#include "cli/printable.h"
 #include "files/programfile.h"
 #include "machine/executor.h"
 
@@ -17,23 +19,40 @@ constexpr std::string_view kUsage =
     "Aufruf: paxamon-run [--trace] [--max-steps N] DATEI\n"
     "\n"
     "Führt das Paxamon-Programm DATEI (.pax) ab Zelle 0 im Gesamtdurchlauf aus\n"
-    "und gibt danach IR, PC, XR, AK und die 32 Speicherzellen aus.\n"
+    "und gibt danach IR, PC, XR, AK und die 32 Speicherzellen aus. DATEI darf\n"
+    "auch eine Pipe sein; \"-\" liest das Programm von der Standardeingabe.\n"
     "\n"
     "  --trace         nach jedem Schritt eine Zeile mit 8 Feldern (TAB-getrennt):\n"
     "                  PC, Adresse der Zelle, IR, XR, AK, Zeichen, Steuerpfad, Datenpfad\n"
     "  --max-steps N   nach N Schritten anhalten (N >= 1, Vorgabe 1000000)\n"
     "  --help          diese Hilfe\n"
     "\n"
+    "Texte erscheinen in UTF-8; Steuerzeichen werden umschrieben, damit jede\n"
+    "Ausgabe eine Zeile bleibt: \\n, \\t, \\r, \\\\ für den Backslash und \\xNN\n"
+    "(hexadezimal) für die übrigen Steuerzeichen und die fünf in Windows-1252\n"
+    "nicht belegten Bytes 81, 8D, 8F, 90, 9D.\n"
+    "\n"
     "Ende: 0 nach END oder hinter Zelle 31, 1 nach einem Laufzeitfehler,\n"
-    "2 bei falschem Aufruf oder unlesbarer Datei, 3 bei Erreichen von --max-steps.\n";
+    "2 bei falschem Aufruf, unlesbarer Datei oder wenn die Ausgabe nicht\n"
+    "geschrieben werden kann, 3 bei Erreichen von --max-steps.\n";
 
 constexpr int kExitOk = 0;
 constexpr int kExitRunError = 1;
-constexpr int kExitUsage = 2;
+constexpr int kExitUsage = 2;  // also: the file cannot be read, the output not written
 constexpr int kExitStepLimit = 3;
 
+// Every write goes through here, so that a lost line is noticed: a failed
+// write to either stream makes the exit status 2.
+bool writeFailed = false;
+
 void put(std::FILE* f, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), f);
+  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), f) != text.size()) {
+    writeFailed = true;
+  }
+}
+
+bool outputFailed() {
+  return writeFailed || std::ferror(stdout) || std::ferror(stderr);
 }
 
 // The window stand-in: keeps every display text and prints the trace.
@@ -55,39 +74,37 @@ class PrintingView final : public RunView {
   void setControlPath(std::string_view t) override { control_ = t; }
   void setDataPath(std::string_view t) override { data_ = t; }
 
-  void showRunError(std::string_view text) override {
-    put(stderr, cp1252ToUtf8(text));
-    put(stderr, "\n");
-  }
+  void showRunError(std::string_view text) override { put(stderr, printableCp1252(text) + "\n"); }
   StepChoice showStepDialog() override { return StepChoice::Next; }
 
   void repaintNow() override {
     ++steps_;
     if (!trace_) return;
-    std::string line = pc_;
+    std::string line = printableCp1252(pc_);
     line += '\t';
     line += std::to_string(selected_);
     for (const std::string* field : {&ir_, &xr_, &ak_, &sign_, &control_, &data_}) {
       line += '\t';
-      line += cp1252ToUtf8(*field);
+      line += printableCp1252(*field);
     }
     line += '\n';
     put(stdout, line);
   }
 
-  bool stopRequested() override { return steps_ >= maxSteps_; }
+  // Stops at the step limit, and when the output is lost anyway.
+  bool stopRequested() override { return steps_ >= maxSteps_ || outputFailed(); }
 
   std::uint64_t steps() const { return steps_; }
 
   void printFinal() const {
     std::string out;
-    out += "IR=" + cp1252ToUtf8(ir_) + "\n";
-    out += "PC=" + pc_ + "\n";
-    out += "XR=" + xr_ + "\n";
-    out += "AK=" + ak_ + "\n";
+    out += "IR=" + printableCp1252(ir_) + "\n";
+    out += "PC=" + printableCp1252(pc_) + "\n";
+    out += "XR=" + printableCp1252(xr_) + "\n";
+    out += "AK=" + printableCp1252(ak_) + "\n";
     const CellTexts& cells = written_ ? *written_ : loaded_;
     for (int i = 0; i < kCellCount; ++i) {
-      out += std::to_string(i) + "\t" + cp1252ToUtf8(cells[static_cast<std::size_t>(i)]) + "\n";
+      out += std::to_string(i) + "\t" + printableCp1252(cells[static_cast<std::size_t>(i)]) + "\n";
     }
     put(stdout, out);
   }
@@ -125,6 +142,40 @@ bool parseSteps(std::string_view text, std::uint64_t& steps) {
   return true;
 }
 
+std::string_view reasonOf(LoadFailure failure) {
+  switch (failure) {
+    case LoadFailure::Missing:
+      return "Datei nicht vorhanden";
+    case LoadFailure::Folder:
+      return "ein Ordner, keine Datei";
+    case LoadFailure::NotRegularFile:
+      return "keine gewöhnliche Datei (Gerät, FIFO oder Socket)";
+    case LoadFailure::TooLarge:
+      return "zu groß (höchstens 1 MiB Text in den 32 Zellen)";
+    case LoadFailure::Unreadable:
+      return "nicht lesbar (keine Leseberechtigung oder Lesefehler)";
+    case LoadFailure::LinkLoop:
+      return "symbolische Links im Kreis";
+    case LoadFailure::None:
+      break;
+  }
+  return "unbekannter Fehler";
+}
+
+// The first line is the window's message for the failure; the second names
+// the file and the reason.
+int loadError(const char* file, const LoadResult& loaded) {
+  const bool fromStdin = std::strcmp(file, "-") == 0;
+  if (!fromStdin && !programFileExists(file)) {
+    put(stderr, "FEHLER: Die Datei ist nicht vorhanden oder läßt sich nicht öffnen\n");
+  } else {
+    put(stderr, "Fehler beim Laden der angegebenen Datei!\n");
+  }
+  const std::string name = fromStdin ? "Standardeingabe" : printableUtf8(file);
+  put(stderr, "paxamon-run: " + name + ": " + std::string(reasonOf(loaded.failure)) + "\n");
+  return kExitUsage;
+}
+
 int runnerMain(int argc, char** argv) {
   bool trace = false;
   std::uint64_t maxSteps = 1000000;
@@ -146,13 +197,13 @@ int runnerMain(int argc, char** argv) {
         value = arg.substr(std::strlen("--max-steps="));
       }
       if (!parseSteps(value, maxSteps)) {
-        return usageError("--max-steps braucht eine Zahl N >= 1, nicht \"" + std::string(value) +
+        return usageError("--max-steps braucht eine Zahl N >= 1, nicht \"" + printableUtf8(value) +
                           "\"");
       }
     } else if (!optionsEnded && arg == "--") {
       optionsEnded = true;
     } else if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
-      return usageError("unbekannte Option " + std::string(arg));
+      return usageError("unbekannte Option " + printableUtf8(arg));
     } else if (file) {
       return usageError("nur eine DATEI angeben");
     } else {
@@ -161,19 +212,14 @@ int runnerMain(int argc, char** argv) {
   }
   if (!file) return usageError("keine DATEI angegeben");
 
-  if (!programFileExists(file)) {
-    put(stderr, "FEHLER: Die Datei ist nicht vorhanden oder läßt sich nicht öffnen\n");
-    return kExitUsage;
-  }
-  const auto loaded = loadProgramFile(file);
-  if (!loaded) {
-    put(stderr, "Fehler beim Laden der angegebenen Datei!\n");
-    return kExitUsage;
-  }
+  // A pipe or FIFO is read like every tool reads it; "-" is standard input.
+  const LoadResult loaded = std::strcmp(file, "-") == 0 ? readProgramFrom(STDIN_FILENO)
+                                                        : loadProgramFile(file, FileKinds::Streams);
+  if (!loaded) return loadError(file, loaded);
 
   MachineState state;
   state.singleStep = false;
-  PrintingView view(*loaded, trace, maxSteps);
+  PrintingView view(loaded.texts, trace, maxSteps);
   const RunEnding ending = run(state, view, nullptr);
   view.printFinal();
 
@@ -181,6 +227,7 @@ int runnerMain(int argc, char** argv) {
     case RunEnding::Error:
       return kExitRunError;
     case RunEnding::Cancelled:
+      if (outputFailed()) return kExitUsage;
       put(stderr, "paxamon-run: nach " + std::to_string(view.steps()) +
                       " Schritten angehalten (--max-steps)\n");
       return kExitStepLimit;
@@ -193,7 +240,16 @@ int runnerMain(int argc, char** argv) {
 }  // namespace paxamon
 
 int main(int argc, char** argv) {
+  using namespace paxamon;
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-  return paxamon::runnerMain(argc, argv);
+  const int status = runnerMain(argc, argv);
+  // Only a flushed and closed output is known to be written.
+  bool written = !outputFailed() && std::fflush(stdout) == 0;
+  written = std::fclose(stdout) == 0 && written;
+  if (!written || writeFailed || std::ferror(stderr)) {
+    std::fputs("paxamon-run: Die Ausgabe ließ sich nicht vollständig schreiben\n", stderr);
+    return kExitUsage;
+  }
+  return status;
 }

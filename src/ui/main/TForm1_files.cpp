@@ -24,14 +24,14 @@ void TForm1::Programmladen1Click() {
     return;
   }
   // The file is read whole before anything changes, so a file that cannot
-  // be read leaves the program in the grids as it was.
-  const std::optional<CellTexts> texts = loadProgramFile(path);
-  if (!texts) {
+  // be read (or is no regular file) leaves the program in the grids as it was.
+  const LoadResult loaded = loadProgramFile(path);
+  if (!loaded) {
     showError(QStringLiteral("\rFehler beim Laden der angegebenen Datei!"));
     return;
   }
   BCleanClick();
-  setGridTexts(*texts);
+  setGridTexts(loaded.texts);
 }
 
 void TForm1::Programmspeichern1Click() {
