@@ -9,8 +9,4 @@ namespace paxamon {
 // Called by the executor after every completed step.
 void afterStep(MachineState& state, RunView& view, PauseFunction pause);
 
-// The pause after each step of a full run: a fixed amount of busy
-// floating-point work (50,000 rounds in extended precision).
-void fullRunPause();
-
 }  // namespace paxamon

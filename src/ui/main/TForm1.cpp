@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QWindow>
 
-#include "machine/runmode.h"
 #include "ui/auxiliary/UAbout.h"
 #include "ui/auxiliary/UPlay.h"
 #include "ui/auxiliary/Uhelp.h"
@@ -19,6 +18,7 @@
 #include "ui/platform/placement.h"
 #include "ui/platform/stringgrid.h"
 #include "ui/platform/textcodec.h"
+#include "ui/platform/windowtimer.h"
 
 namespace paxamon {
 
@@ -94,7 +94,7 @@ TForm1::TForm1(QWidget* parent)
                               Qt::WindowContextHelpButtonHint),
       FOpen(FileDialogKind::Open, this),
       FSave(FileDialogKind::Save, this),
-      FullRunPause(fullRunPause) {
+      FullRunPause(fullRunWait) {
   createControls();
   createMenu();
   setFixedSize(Client->width(), Client->height() + menuBar()->sizeHint().height());
@@ -105,6 +105,10 @@ TForm1::TForm1(QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::fullRunWait() {
+  waitServingEvents(kFullRunPause);
+}
 
 void TForm1::bindHandlers() {
   connect(Neu1, &QAction::triggered, this, &TForm1::BCleanClick);

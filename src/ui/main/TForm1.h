@@ -117,7 +117,12 @@ class TForm1 : public QMainWindow, public RunView {
   void repaintNow() override;
   bool stopRequested() override;
 
-  // The pause after each step of a full run; tests leave it out.
+  // The pause after each step of a full run: the window shows the step for
+  // 10 ms, a pace a pupil can follow, while the processor rests and the
+  // window system is served (the full run's guard holds input back but
+  // Escape and a close request). Tests may leave it out.
+  static constexpr int kFullRunPause = 10;  // milliseconds
+  static void fullRunWait();
   PauseFunction FullRunPause;
 
  protected:

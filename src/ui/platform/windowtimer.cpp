@@ -1,5 +1,7 @@
 #include "ui/platform/windowtimer.h"
 
+#include <QEventLoop>
+
 #include <algorithm>
 
 namespace paxamon {
@@ -45,6 +47,12 @@ void TTimer::tick() {
   // its own handler, use deleteLater.)
   const std::function<void()> handler = OnTimer;
   if (handler) handler();
+}
+
+void waitServingEvents(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  loop.exec();
 }
 
 }  // namespace paxamon

@@ -47,4 +47,9 @@ class TTimer : public QObject {
   bool enabled_ = true;
 };
 
+// Waits the given time without keeping the processor busy, while the window
+// system is served (repaints, timers, and whatever input event filters let
+// through), as a modal wait on that platform did.
+void waitServingEvents(int milliseconds);
+
 }  // namespace paxamon

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
-#include "machine/runmode.h"
 #include "ui/auxiliary/UAbout.h"
 #include "ui/auxiliary/UPlay.h"
 #include "ui/auxiliary/Uhelp.h"
@@ -200,8 +200,11 @@ TEST(MainWindow, FullRunNeedsNoUserAction) {
   TForm1& f = p.form1;
   f.MAlleClick();
   p.load({"INC", "INC", "INC", "INC", "INC", "INC", "INC", "INC", "INC", "INC", "END"});
-  f.FullRunPause = fullRunPause;
+  f.FullRunPause = TForm1::fullRunWait;
+  QElapsedTimer clock;
+  clock.start();
   f.BRunClick();
+  EXPECT_GE(clock.elapsed(), 11 * TForm1::kFullRunPause);
   EXPECT_EQ(f.EAK->Text(), "10");
   EXPECT_EQ(f.EPC->Text(), "10");
   EXPECT_FALSE(f.isRunning());
