@@ -1,5 +1,7 @@
 // Program files through the real load and save dialogs.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
 #include <ctime>
@@ -82,6 +84,57 @@ TEST(Files, AMissingFileIsRefusedAndTheProgramStays) {
   const std::vector<std::string> cells = app.cells();
   ASSERT_EQ(cells.size(), 32u);
   EXPECT_EQ(cells[0], "INC");
+}
+
+// Names that are no program file: the load refuses them at once with its
+// error box (a folder the dialog opens instead), and the program stays.
+TEST(Files, AFifoADeviceAndAFolderLeaveTheProgramAsItWas) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.ready());
+  Paxamon app(desktop);
+  ASSERT_TRUE(app.started());
+  app.typeProgram({"INC", "END"});
+  const std::string fifo = app.folder() + "/rohr.pax";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  // A device under a program's name (the dialog would add ".pax" to
+  // "/dev/zero"): an endless one.
+  const std::string device = app.folder() + "/geraet.pax";
+  ASSERT_EQ(symlink("/dev/zero", device.c_str()), 0);
+  const std::string folder = app.folder() + "/ordner.pax";
+  ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+  for (const std::string& name : {fifo, device, folder}) {
+    SCOPED_TRACE(name);
+    desktop.key("ctrl+l");
+    const WindowId dialog = desktop.waitForWindow(kLoadTitle);
+    ASSERT_NE(dialog, 0u);
+    ASSERT_TRUE(desktop.waitForActive(dialog));
+    desktop.type(name);
+    desktop.key("Return");
+    if (name == folder) {
+      // The dialog goes into the folder and stays open. Escape closes a
+      // completion list first, then the dialog.
+      pause(500ms);
+      ASSERT_NE(desktop.findWindow(kLoadTitle), 0u);
+      for (int i = 0; i < 3 && desktop.findWindow(kLoadTitle); ++i) {
+        desktop.key("Escape");
+        desktop.waitForNoWindow(kLoadTitle, 500ms);
+      }
+    } else {
+      const WindowId box = desktop.waitForWindow(kErrorTitle);
+      ASSERT_NE(box, 0u) << "no error box";
+      ASSERT_TRUE(desktop.waitForActive(box));
+      EXPECT_TRUE(containsRoughly(readText(desktop.grab(desktop.clientRect(box))),
+                                  "Fehler beim Laden der angegebenen Datei!"));
+      desktop.key("Return");
+      ASSERT_TRUE(desktop.waitForNoWindow(kErrorTitle));
+    }
+    ASSERT_TRUE(desktop.waitForNoWindow(kLoadTitle));
+    ASSERT_TRUE(app.waitForMainActive());
+  }
+  const std::vector<std::string> cells = app.cells();
+  ASSERT_EQ(cells.size(), 32u);
+  EXPECT_EQ(cells[0], "INC");
+  EXPECT_EQ(cells[1], "END");
 }
 
 enum class Answer { Yes, No, Closed };
