@@ -19,10 +19,22 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
 typedef struct _XDisplay Display;
+
+// Readable failure messages for the geometry the tests compare.
+inline void PrintTo(const QPoint& p, std::ostream* out) {
+  *out << "(" << p.x() << ", " << p.y() << ")";
+}
+inline void PrintTo(const QSize& s, std::ostream* out) {
+  *out << s.width() << " x " << s.height();
+}
+inline void PrintTo(const QRect& r, std::ostream* out) {
+  *out << "(" << r.x() << ", " << r.y() << ") " << r.width() << " x " << r.height();
+}
 
 namespace paxamon::e2e {
 
