@@ -12,6 +12,8 @@
 namespace paxamon::e2e {
 namespace {
 
+using Files = PaxamonTest;
+
 std::string emptyLines(int count) {
   std::string lines;
   for (int i = 0; i < count; ++i)
@@ -19,11 +21,7 @@ std::string emptyLines(int count) {
   return lines;
 }
 
-TEST(Files, SavedFileIsTheProgramByteForByte) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(Files, SavedFileIsTheProgramByteForByte) {
   app.typeProgram({"lda 12", "  7", "$FF", "STA12XY"});
   app.typeIntoCell(31, "END");
   const std::string path = app.folder() + "/programm.pax";
@@ -32,20 +30,12 @@ TEST(Files, SavedFileIsTheProgramByteForByte) {
             "lda 12\r\n  7\r\n$FF\r\nSTA12XY\r\n" + emptyLines(27) + "END\r\n");
 }
 
-TEST(Files, LoadThroughTheDialog) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(Files, LoadThroughTheDialog) {
   const std::string path = app.folder() + "/summe.pax";
   Paxamon::writeFile(
       path, "LDA20\r\nADD21\r\nSTA22\r\nEND\r\n" + emptyLines(16) + "3\r\n4\r\n" + emptyLines(10));
-  desktop.key("ctrl+l");
-  const WindowId dialog = desktop.waitForWindow(kLoadTitle);
-  ASSERT_NE(dialog, 0u);
-  ASSERT_TRUE(desktop.waitForActive(dialog));
-  desktop.type(path);
-  desktop.key("Return");
+  ASSERT_NE(app.openWithKey("ctrl+l", kLoadTitle), 0u);
+  app.chooseFile(path);
   ASSERT_TRUE(desktop.waitForNoWindow(kLoadTitle));
   ASSERT_TRUE(app.waitForMainActive());
   // Loaded: a full run adds the two numbers.
@@ -57,18 +47,11 @@ TEST(Files, LoadThroughTheDialog) {
   EXPECT_EQ(cells[22], "7");
 }
 
-TEST(Files, AMissingFileIsRefusedAndTheProgramStays) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(Files, AMissingFileIsRefusedAndTheProgramStays) {
   app.typeProgram({"INC"});
-  desktop.key("ctrl+l");
-  const WindowId dialog = desktop.waitForWindow(kLoadTitle);
+  const WindowId dialog = app.openWithKey("ctrl+l", kLoadTitle);
   ASSERT_NE(dialog, 0u);
-  ASSERT_TRUE(desktop.waitForActive(dialog));
-  desktop.type(app.folder() + "/fehlt.pax");
-  desktop.key("Return");
+  app.chooseFile(app.folder() + "/fehlt.pax");
   // The refusal is a box of its own over the dialog.
   WindowId box = 0;
   ASSERT_TRUE(waitUntil([&] {
@@ -88,11 +71,7 @@ TEST(Files, AMissingFileIsRefusedAndTheProgramStays) {
 
 // Names that are no program file: the load refuses them at once with its
 // error box (a folder the dialog opens instead), and the program stays.
-TEST(Files, AFifoADeviceAndAFolderLeaveTheProgramAsItWas) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(Files, AFifoADeviceAndAFolderLeaveTheProgramAsItWas) {
   app.typeProgram({"INC", "END"});
   const std::string fifo = app.folder() + "/rohr.pax";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
@@ -104,12 +83,8 @@ TEST(Files, AFifoADeviceAndAFolderLeaveTheProgramAsItWas) {
   ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
   for (const std::string& name : {fifo, device, folder}) {
     SCOPED_TRACE(name);
-    desktop.key("ctrl+l");
-    const WindowId dialog = desktop.waitForWindow(kLoadTitle);
-    ASSERT_NE(dialog, 0u);
-    ASSERT_TRUE(desktop.waitForActive(dialog));
-    desktop.type(name);
-    desktop.key("Return");
+    ASSERT_NE(app.openWithKey("ctrl+l", kLoadTitle), 0u);
+    app.chooseFile(name);
     if (name == folder) {
       // The dialog goes into the folder and stays open. Escape closes a
       // completion list first, then the dialog.
@@ -139,22 +114,19 @@ TEST(Files, AFifoADeviceAndAFolderLeaveTheProgramAsItWas) {
 
 enum class Answer { Yes, No, Closed };
 
-// Saves over an existing file and answers the overwrite question.
-void overwriteScenario(Answer answer) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+class Overwrite : public PaxamonTest {
+ protected:
+  // Saves over an existing file and answers the overwrite question.
+  void scenario(Answer answer);
+};
+
+void Overwrite::scenario(Answer answer) {
   const std::string path = app.folder() + "/alt.pax";
   const std::string old = "alt\r\n" + emptyLines(31);
   Paxamon::writeFile(path, old);
   app.typeProgram({"neu"});
-  desktop.key("ctrl+s");
-  const WindowId dialog = desktop.waitForWindow(kSaveTitle);
-  ASSERT_NE(dialog, 0u);
-  ASSERT_TRUE(desktop.waitForActive(dialog));
-  desktop.type(path);
-  desktop.key("Return");
+  ASSERT_NE(app.openWithKey("ctrl+s", kSaveTitle), 0u);
+  app.chooseFile(path);
   const WindowId question = desktop.waitForWindow(kQuestionTitle);
   ASSERT_NE(question, 0u) << "no overwrite question";
   ASSERT_TRUE(desktop.waitForActive(question));
@@ -181,23 +153,19 @@ void overwriteScenario(Answer answer) {
   EXPECT_EQ(Paxamon::readFile(path), answer == Answer::Yes ? "neu\r\n" + emptyLines(31) : old);
 }
 
-TEST(Files, OverwriteQuestionAnsweredJa) {
-  overwriteScenario(Answer::Yes);
+TEST_F(Overwrite, QuestionAnsweredJa) {
+  scenario(Answer::Yes);
 }
 
-TEST(Files, OverwriteQuestionAnsweredNein) {
-  overwriteScenario(Answer::No);
+TEST_F(Overwrite, QuestionAnsweredNein) {
+  scenario(Answer::No);
 }
 
-TEST(Files, OverwriteQuestionClosed) {
-  overwriteScenario(Answer::Closed);
+TEST_F(Overwrite, QuestionClosed) {
+  scenario(Answer::Closed);
 }
 
-TEST(Files, TheDialogShowsSizesAndDatesInGerman) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(Files, TheDialogShowsSizesAndDatesInGerman) {
   const std::string path = app.folder() + "/test.pax";
   Paxamon::writeFile(path, std::string(34, 'x') + emptyLines(32));  // 98 bytes
   std::tm when{};
@@ -207,8 +175,7 @@ TEST(Files, TheDialogShowsSizesAndDatesInGerman) {
   when.tm_hour = 12;
   const utimbuf times{std::mktime(&when), std::mktime(&when)};
   ASSERT_EQ(utime(path.c_str(), &times), 0);
-  desktop.key("ctrl+s");
-  const WindowId dialog = desktop.waitForWindow(kSaveTitle);
+  const WindowId dialog = app.openWithKey("ctrl+s", kSaveTitle);
   ASSERT_NE(dialog, 0u);
   pause(500ms);
   desktop.shot("save-dialog");

@@ -8,45 +8,38 @@
 namespace paxamon::e2e {
 namespace {
 
-// The help window, checked to lie beside the main window, not over it.
-WindowId waitForHelpWindow(Desktop& desktop, Paxamon& app) {
-  const WindowId help = desktop.waitForWindow(kHelpTitle);
-  if (!help) return 0;
-  const QRect frame = desktop.settledFrame(help);
-  EXPECT_FALSE(frame.intersects(desktop.frameRect(app.main())))
-      << "the help window covers the main window";
-  return help;
-}
+class Help : public PaxamonTest {
+ protected:
+  // The help window, checked to lie beside the main window, not over it.
+  WindowId waitForHelpWindow() {
+    const WindowId help = desktop.waitForWindow(kHelpTitle);
+    if (!help) return 0;
+    const QRect frame = desktop.settledFrame(help);
+    EXPECT_FALSE(frame.intersects(desktop.frameRect(app.main())))
+        << "the help window covers the main window";
+    return help;
+  }
 
-// The text the help window shows.
-QString helpText(Desktop& desktop, WindowId help) {
-  return readText(desktop.grab(desktop.clientRect(help)));
-}
+  // Whether the help window shows text (read from the screen).
+  bool shows(WindowId help, const char* text) {
+    return containsRoughly(readText(desktop.grab(desktop.clientRect(help))), text);
+  }
+};
 
-TEST(Help, ContentsFromTheMenuBesideTheMainWindowClosedWithEscape) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
-  desktop.click(app.menuTitle(2));
-  ASSERT_TRUE(waitUntil([&] { return !desktop.unmanagedWindows().empty(); }));
+TEST_F(Help, ContentsFromTheMenuBesideTheMainWindowClosedWithEscape) {
+  ASSERT_NE(app.openMenu(2), 0u);
   desktop.key("h");  // "&Hilfe zu Paxamon"
-  const WindowId help = waitForHelpWindow(desktop, app);
+  const WindowId help = waitForHelpWindow();
   ASSERT_NE(help, 0u);
   desktop.shot("help-contents");
-  EXPECT_TRUE(containsRoughly(helpText(desktop, help), "Hilfe zu Paxamon"));
+  EXPECT_TRUE(shows(help, "Hilfe zu Paxamon"));
   ASSERT_TRUE(desktop.waitForActive(help));
   desktop.key("Escape");
   EXPECT_TRUE(desktop.waitForNoWindow(kHelpTitle)) << "Escape did not close the help";
 }
 
-TEST(Help, F1OnAHighlightedMenuItemShowsItsTopicAsAPopup) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
-  desktop.click(app.menuTitle(0));
-  ASSERT_TRUE(waitUntil([&] { return !desktop.unmanagedWindows().empty(); }));
+TEST_F(Help, F1OnAHighlightedMenuItemShowsItsTopicAsAPopup) {
+  ASSERT_NE(app.openMenu(0), 0u);
   desktop.key("Down");
   desktop.key("Down");  // "Programm &laden"
   desktop.key("F1");
@@ -65,52 +58,37 @@ TEST(Help, F1OnAHighlightedMenuItemShowsItsTopicAsAPopup) {
   EXPECT_TRUE(waitUntil([&] { return !desktop.isMapped(popup); }));
 }
 
-TEST(Help, F1OnMenuItemsWithoutANumberShowsTheContents) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
-  desktop.click(app.menuTitle(2));
-  ASSERT_TRUE(waitUntil([&] { return !desktop.unmanagedWindows().empty(); }));
+TEST_F(Help, F1OnMenuItemsWithoutANumberShowsTheContents) {
+  ASSERT_NE(app.openMenu(2), 0u);
   desktop.key("Down");  // "&Hilfe zu Paxamon"
   desktop.key("F1");
-  const WindowId help = waitForHelpWindow(desktop, app);
+  const WindowId help = waitForHelpWindow();
   ASSERT_NE(help, 0u) << "no help window";
-  EXPECT_TRUE(containsRoughly(helpText(desktop, help), "Hilfe zu Paxamon"));
-  EXPECT_EQ(desktop.findWindow(kHelpTitle), help);
+  EXPECT_TRUE(shows(help, "Hilfe zu Paxamon"));
 }
 
-TEST(Help, F1InACellOpensItsInstructionsTopic) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(Help, F1InACellOpensItsInstructionsTopic) {
   app.typeIntoCell(3, "jmp3");
   desktop.key("F1");
-  const WindowId help = waitForHelpWindow(desktop, app);
+  const WindowId help = waitForHelpWindow();
   ASSERT_NE(help, 0u);
   desktop.shot("help-keyword");
-  EXPECT_TRUE(containsRoughly(helpText(desktop, help), "JMP – Springen"));
+  EXPECT_TRUE(shows(help, "JMP – Springen"));
 }
 
-TEST(Help, F1InAnEmptyCellOpensTheIndexAtTheNearestEntry) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(Help, F1InAnEmptyCellOpensTheIndexAtTheNearestEntry) {
   desktop.click(app.cell(5));
   desktop.key("F1");
-  const WindowId help = waitForHelpWindow(desktop, app);
+  const WindowId help = waitForHelpWindow();
   ASSERT_NE(help, 0u);
   ASSERT_TRUE(desktop.waitForActive(help));
   pause(200ms);
   desktop.shot("help-index");
-  const QString text = helpText(desktop, help);
-  EXPECT_FALSE(containsRoughly(text, "kein Thema")) << text.toStdString();
+  EXPECT_FALSE(shows(help, "kein Thema"));
   // The keyword stands in the search field; Enter shows the entry chosen.
   desktop.key("Return");
   pause(300ms);
-  EXPECT_TRUE(containsRoughly(helpText(desktop, help), "ADD – Addieren"));
+  EXPECT_TRUE(shows(help, "ADD – Addieren"));
 }
 
 }  // namespace

@@ -8,38 +8,27 @@
 namespace paxamon::e2e {
 namespace {
 
-// The tool button "Befehlsübersicht".
-QPoint overviewButton(Paxamon& app) {
-  return app.at(132, 12);
-}
+class Overview : public PaxamonTest {
+ protected:
+  void expectDocked(WindowId overview, int showing) {
+    const QRect main = desktop.settledFrame(app.main());
+    const QRect frame = desktop.settledFrame(overview);
+    EXPECT_EQ(frame.topLeft(), QPoint(main.left() + main.width(), main.top() + 21))
+        << "showing " << showing << ", main window's frame " << testing::PrintToString(main);
+  }
+};
 
-void expectDocked(Desktop& desktop, Paxamon& app, WindowId overview, int showing) {
-  const QRect main = desktop.settledFrame(app.main());
-  const QRect frame = desktop.settledFrame(overview);
-  EXPECT_EQ(frame.topLeft(), QPoint(main.left() + main.width(), main.top() + 21))
-      << "showing " << showing << ": main window frame at " << main.x() << "," << main.y()
-      << " width " << main.width();
-}
-
-TEST(Overview, DocksAtItsFirstShowingRightAfterStart) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
-  desktop.click(overviewButton(app));
+TEST_F(Overview, DocksAtItsFirstShowingRightAfterStart) {
+  desktop.click(app.overviewButton());
   const WindowId overview = desktop.waitForWindow(kOverviewTitle);
   ASSERT_NE(overview, 0u);
-  expectDocked(desktop, app, overview, 1);
+  expectDocked(overview, 1);
   desktop.shot("overview");
   // Activation goes back to the main window, which takes typing.
   EXPECT_TRUE(app.waitForMainActive(2000ms));
 }
 
-TEST(Overview, DocksOnEachOfTwentyShowingsAlsoAfterTheMainWindowMoved) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(Overview, DocksOnEachOfTwentyShowingsAlsoAfterTheMainWindowMoved) {
   WindowId overview = 0;
   for (int showing = 1; showing <= 20; ++showing) {
     if (showing == 11) {
@@ -52,23 +41,19 @@ TEST(Overview, DocksOnEachOfTwentyShowingsAlsoAfterTheMainWindowMoved) {
       })) << "the main window did not move";
     }
     if (overview) desktop.watchMaps(overview);
-    desktop.click(overviewButton(app));
+    desktop.click(app.overviewButton());
     overview = overview ? desktop.waitForShownAgain(kOverviewTitle, overview)
                         : desktop.waitForWindow(kOverviewTitle);
     ASSERT_NE(overview, 0u) << "showing " << showing;
-    expectDocked(desktop, app, overview, showing);
+    expectDocked(overview, showing);
     ASSERT_TRUE(app.waitForMainActive(2000ms));
-    desktop.click(overviewButton(app));  // and hidden again
+    desktop.click(app.overviewButton());  // and hidden again
     ASSERT_TRUE(desktop.waitForNoWindow(kOverviewTitle)) << "showing " << showing;
   }
 }
 
-TEST(Overview, ClosesWithItsButtonAndLeavesTheMainWindowActive) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
-  desktop.click(overviewButton(app));
+TEST_F(Overview, ClosesWithItsButtonAndLeavesTheMainWindowActive) {
+  desktop.click(app.overviewButton());
   const WindowId overview = desktop.waitForWindow(kOverviewTitle);
   ASSERT_NE(overview, 0u);
   const QRect client = desktop.clientRect(overview);

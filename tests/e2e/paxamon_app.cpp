@@ -20,6 +20,7 @@ constexpr int kGridBorder = 2, kRowPitch = 17, kRowHeight = 16;
 }  // namespace
 
 Paxamon::Paxamon(Desktop& desktop, const std::vector<std::string>& args) : desktop_(desktop) {
+  if (!desktop.ready()) return;
   static int count = 0;
   folder_ = desktop.folder() + "/work" + std::to_string(++count);
   std::filesystem::create_directories(folder_);
@@ -53,6 +54,43 @@ QPoint Paxamon::menuTitle(int index) {
   return {client.x() + kMiddles[index], client.y() + 10};
 }
 
+WindowId Paxamon::openMenu(int index) {
+  desktop_.click(menuTitle(index));
+  WindowId menu = 0;
+  waitUntil([&] {
+    const std::vector<WindowId> popups = desktop_.unmanagedWindows();
+    if (!popups.empty()) menu = popups.back();
+    return menu != 0;
+  });
+  return menu;
+}
+
+WindowId Paxamon::openWithKey(const std::string& key, const QString& title) {
+  WindowId window = 0;
+  for (int attempt = 0; attempt < 3 && !window; ++attempt) {
+    desktop_.key(key);
+    window = desktop_.waitForWindow(title, 2000ms);
+  }
+  return window && desktop_.waitForActive(window) ? window : 0;
+}
+
+void Paxamon::chooseFile(const std::string& path) {
+  desktop_.type(path);
+  desktop_.key("Return");
+}
+
+void Paxamon::confirmSteps(int steps) {
+  WindowId dialog = desktop_.waitForWindow(kStepTitle);
+  for (int step = 0; step < steps; ++step) {
+    ASSERT_NE(dialog, 0u) << "no step dialog at step " << step;
+    ASSERT_TRUE(desktop_.waitForActive(dialog));
+    desktop_.watchMaps(dialog);
+    desktop_.key("Return");
+    if (step + 1 < steps) dialog = desktop_.waitForShownAgain(kStepTitle, dialog);
+  }
+  ASSERT_TRUE(desktop_.waitForNoWindow(kStepTitle));
+}
+
 void Paxamon::typeIntoCell(int address, const std::string& text) {
   desktop_.click(cell(address));
   desktop_.type(text);
@@ -65,15 +103,8 @@ void Paxamon::typeProgram(const std::vector<std::string>& texts) {
 }
 
 bool Paxamon::saveAs(const std::string& path) {
-  // A full run that is just ending still drops the key: ask again.
-  WindowId dialog = 0;
-  for (int attempt = 0; attempt < 3 && !dialog; ++attempt) {
-    desktop_.key("ctrl+s");
-    dialog = desktop_.waitForWindow(kSaveTitle, 2000ms);
-  }
-  if (!dialog || !desktop_.waitForActive(dialog)) return false;
-  desktop_.type(path);
-  desktop_.key("Return");
+  if (!openWithKey("ctrl+s", kSaveTitle)) return false;
+  chooseFile(path);
   if (!desktop_.waitForNoWindow(kSaveTitle)) return false;
   // The program writes the file once the dialog has closed.
   return waitUntil([&] { return !readFile(path).empty(); });

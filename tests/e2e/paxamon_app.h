@@ -3,6 +3,8 @@
 // out from the window's design-time layout.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QString>
 #include <string>
 #include <vector>
@@ -42,6 +44,18 @@ class Paxamon {
   QPoint cell(int address);
   // The middle of a menu title of the menu bar ("Datei", "Ablauf", "Hilfe").
   QPoint menuTitle(int index);
+  // The tool button "Befehlsübersicht" and the version line.
+  QPoint overviewButton() { return at(132, 12); }
+  QPoint versionLine() { return at(395, 17); }
+
+  // Opens a menu of the menu bar by a click; its window, or 0.
+  WindowId openMenu(int index);
+  // Presses key (a key combination) until a window titled title is shown
+  // and active; a full run that is just ending drops the key, so it is
+  // pressed again. The window, or 0.
+  WindowId openWithKey(const std::string& key, const QString& title);
+  // In an open file dialog: types the path and presses Enter.
+  void chooseFile(const std::string& path);
 
   // Clicks a cell and types text into it (appended to what it holds).
   void typeIntoCell(int address, const std::string& text);
@@ -64,12 +78,28 @@ class Paxamon {
   // Waits until the main window is active again and takes typing.
   bool waitForMainActive(Duration timeout = 5000ms);
 
+  // Answers the step dialog steps times with Enter, each time once it is
+  // shown again; the last answer leaves it closed. Fails the test else.
+  void confirmSteps(int steps);
+
  private:
   Desktop& desktop_;
   Process* process_ = nullptr;
   WindowId main_ = 0;
   std::string folder_;
   int saves_ = 0;
+};
+
+// A test case with its own desktop and Paxamon started on it.
+class PaxamonTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(desktop.ready());
+    ASSERT_TRUE(app.started());
+  }
+
+  Desktop desktop;
+  Paxamon app{desktop};
 };
 
 }  // namespace paxamon::e2e

@@ -1,6 +1,7 @@
 // Runs as a pupil starts them: F7, F8, F9, the step dialog, the error box,
 // Escape and the close button during a full run.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include "desktop.h"
 #include "paxamon_app.h"
@@ -10,79 +11,64 @@ namespace {
 
 enum class CloseBy { Enter, ClickOnOk };
 
-// The run error box of an empty program: centred, with its text, closed as
-// asked; afterwards the window takes typing and runs again.
-void runErrorScenario(bool fullRun, CloseBy closeBy) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
-  if (fullRun) desktop.key("F8");
-  desktop.key("F9");
+class RunError : public PaxamonTest {
+ protected:
+  // The run error box of an empty program: centred, with its text, closed
+  // as asked; afterwards the window takes typing and runs again.
+  void scenario(bool fullRun, CloseBy closeBy) {
+    if (fullRun) desktop.key("F8");
+    desktop.key("F9");
+    const WindowId box = desktop.waitForWindow(kPlainTitle);
+    ASSERT_NE(box, 0u) << "no error box";
+    ASSERT_TRUE(desktop.waitForActive(box));
+    const QRect frame = desktop.settledFrame(box);
+    desktop.shot(fullRun ? "run-error-full" : "run-error-steps");
+    EXPECT_TRUE(containsRoughly(readText(desktop.grab(desktop.clientRect(box))),
+                                "FEHLER: Unbekannter Befehl in Speicherzelle 0"));
+    EXPECT_EQ(frame.topLeft(), QPoint((Desktop::kScreenWidth - frame.width()) / 2,
+                                      (Desktop::kScreenHeight - frame.height()) / 2))
+        << "the box is not centred";
 
-  const WindowId box = desktop.waitForWindow(kPlainTitle);
-  ASSERT_NE(box, 0u) << "no error box";
-  ASSERT_TRUE(desktop.waitForActive(box));
-  const QRect frame = desktop.settledFrame(box);
-  desktop.shot(fullRun ? "run-error-full" : "run-error-steps");
-  EXPECT_TRUE(containsRoughly(readText(desktop.grab(desktop.clientRect(box))),
-                              "FEHLER: Unbekannter Befehl in Speicherzelle 0"));
-  EXPECT_EQ(frame.left(), (Desktop::kScreenWidth - frame.width()) / 2) << "box not centred";
-  EXPECT_EQ(frame.top(), (Desktop::kScreenHeight - frame.height()) / 2) << "box not centred";
-
-  if (closeBy == CloseBy::Enter) {
-    desktop.key("Return");
-  } else {
-    const QRect client = desktop.clientRect(box);
-    // The OK button stands centred at the bottom of the box.
-    desktop.click({client.center().x(), client.bottom() - 20});
-  }
-  ASSERT_TRUE(desktop.waitForNoWindow(kPlainTitle, 3000ms)) << "the error box did not close";
-  EXPECT_EQ(desktop.findWindow(kStepTitle), 0u) << "a step dialog after a run error";
-  ASSERT_TRUE(app.waitForMainActive());
-
-  // The window takes typing and the next run.
-  app.typeProgram({"INC", "STA5", "END"});
-  desktop.key("F9");
-  if (!fullRun) {
-    WindowId dialog = desktop.waitForWindow(kStepTitle);
-    for (int step = 0; step < 3; ++step) {
-      ASSERT_NE(dialog, 0u) << "no step dialog at step " << step;
-      ASSERT_TRUE(desktop.waitForActive(dialog));
-      desktop.watchMaps(dialog);
+    if (closeBy == CloseBy::Enter) {
       desktop.key("Return");
-      if (step < 2) dialog = desktop.waitForShownAgain(kStepTitle, dialog);
+    } else {
+      // The OK button stands centred at the bottom of the box.
+      const QRect client = desktop.clientRect(box);
+      desktop.click({client.center().x(), client.bottom() - 20});
     }
+    ASSERT_TRUE(desktop.waitForNoWindow(kPlainTitle, 3000ms)) << "the error box did not close";
+    EXPECT_EQ(desktop.findWindow(kStepTitle), 0u) << "a step dialog after a run error";
+    ASSERT_TRUE(app.waitForMainActive());
+
+    app.typeProgram({"INC", "STA5", "END"});
+    desktop.key("F9");
+    if (!fullRun) app.confirmSteps(3);
+    const std::vector<std::string> cells = app.cells();
+    ASSERT_EQ(cells.size(), 32u);
+    EXPECT_EQ(cells[0], "INC");
+    EXPECT_EQ(cells[5], "1");
   }
-  ASSERT_TRUE(desktop.waitForNoWindow(kStepTitle));
-  ASSERT_TRUE(app.waitForMainActive());
-  const std::vector<std::string> cells = app.cells();
-  ASSERT_EQ(cells.size(), 32u);
-  EXPECT_EQ(cells[0], "INC");
-  EXPECT_EQ(cells[5], "1");
+};
+
+TEST_F(RunError, SingleStepsBoxClosesWithEnter) {
+  scenario(false, CloseBy::Enter);
 }
 
-TEST(RunError, SingleStepsBoxClosesWithEnter) {
-  runErrorScenario(false, CloseBy::Enter);
+TEST_F(RunError, SingleStepsBoxClosesWithAClickOnOk) {
+  scenario(false, CloseBy::ClickOnOk);
 }
 
-TEST(RunError, SingleStepsBoxClosesWithAClickOnOk) {
-  runErrorScenario(false, CloseBy::ClickOnOk);
+TEST_F(RunError, FullRunBoxClosesWithEnter) {
+  scenario(true, CloseBy::Enter);
 }
 
-TEST(RunError, FullRunBoxClosesWithEnter) {
-  runErrorScenario(true, CloseBy::Enter);
+TEST_F(RunError, FullRunBoxClosesWithAClickOnOk) {
+  scenario(true, CloseBy::ClickOnOk);
 }
 
-TEST(RunError, FullRunBoxClosesWithAClickOnOk) {
-  runErrorScenario(true, CloseBy::ClickOnOk);
-}
+using FullRun = PaxamonTest;
 
-TEST(FullRun, TenInstructionsAndEndRunToTheirEnd) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(FullRun, TenInstructionsAndEndRunToTheirEnd) {
   std::vector<std::string> program = {"LDA20", "ADD21", "STA22", "INC", "STA23", "MUL21",
                                       "STA24", "SUB20", "STA25", "STX", "END"};
   program.resize(22);
@@ -103,11 +89,7 @@ TEST(FullRun, TenInstructionsAndEndRunToTheirEnd) {
   EXPECT_EQ(cells[25], "58");
 }
 
-TEST(FullRun, EscapeStopsAnEndlessRunAndTypingIsHeldBack) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(FullRun, EscapeStopsAnEndlessRunAndTypingIsHeldBack) {
   app.typeProgram({"JMP00"});
   desktop.key("F8");
   desktop.key("F9");
@@ -123,11 +105,7 @@ TEST(FullRun, EscapeStopsAnEndlessRunAndTypingIsHeldBack) {
   EXPECT_EQ(cells[0], "JMP00");
 }
 
-TEST(FullRun, ClosingTheWindowDuringARunEndsTheProgram) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(FullRun, ClosingTheWindowDuringARunEndsTheProgram) {
   app.typeProgram({"JMP00"});
   desktop.key("F8");
   desktop.key("F9");
@@ -138,11 +116,9 @@ TEST(FullRun, ClosingTheWindowDuringARunEndsTheProgram) {
   EXPECT_EQ(WEXITSTATUS(app.process().exitStatus()), 0);
 }
 
-TEST(StepDialog, NextRunsEveryStepUnderTheMainWindow) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+using StepDialog = PaxamonTest;
+
+TEST_F(StepDialog, NextRunsEveryStepUnderTheMainWindow) {
   app.typeProgram({"INC", "INC", "STA10", "END"});
   desktop.key("F9");
   WindowId dialog = desktop.waitForWindow(kStepTitle);
@@ -152,15 +128,12 @@ TEST(StepDialog, NextRunsEveryStepUnderTheMainWindow) {
     const QRect main = desktop.frameRect(app.main());
     const QRect frame = desktop.settledFrame(dialog);
     if (step == 0) desktop.shot("step-dialog");
-    EXPECT_EQ(frame.left(), main.left() + main.width() / 2 - frame.width() / 2);
-    EXPECT_EQ(frame.top(), main.top() + main.height() + 3);
+    EXPECT_EQ(frame.topLeft(), QPoint(main.left() + main.width() / 2 - frame.width() / 2,
+                                      main.top() + main.height() + 3))
+        << "step " << step;
     desktop.watchMaps(dialog);
-    if (step % 2 == 0) {
-      desktop.key("Return");
-    } else {
-      // "nächster &Schritt": the left button, also by its letter.
-      desktop.key("s");
-    }
+    // "nächster &Schritt": Enter, or its letter without Alt.
+    desktop.key(step % 2 == 0 ? "Return" : "s");
     if (step < 3) dialog = desktop.waitForShownAgain(kStepTitle, dialog);
   }
   ASSERT_TRUE(desktop.waitForNoWindow(kStepTitle));
@@ -169,18 +142,14 @@ TEST(StepDialog, NextRunsEveryStepUnderTheMainWindow) {
   EXPECT_EQ(cells[10], "2");
 }
 
-TEST(StepDialog, CancelEndsTheRunAfterTheShownStep) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(StepDialog, CancelEndsTheRunAfterTheShownStep) {
   app.typeProgram({"INC", "STA10", "INC", "STA11", "END"});
   desktop.key("F9");
   WindowId dialog = desktop.waitForWindow(kStepTitle);
   ASSERT_NE(dialog, 0u);
   ASSERT_TRUE(desktop.waitForActive(dialog));
   desktop.watchMaps(dialog);
-  desktop.key("Return");  // INC done, on to STA10
+  desktop.key("Return");  // INC done; the dialog comes back after STA10
   dialog = desktop.waitForShownAgain(kStepTitle, dialog);
   ASSERT_NE(dialog, 0u);
   ASSERT_TRUE(desktop.waitForActive(dialog));

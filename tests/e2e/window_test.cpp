@@ -7,11 +7,9 @@
 namespace paxamon::e2e {
 namespace {
 
-TEST(Window, MainWindowIsCentredByItsOuterFrame) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+using Window = PaxamonTest;
+
+TEST_F(Window, MainWindowIsCentredByItsOuterFrame) {
   const QRect frame = desktop.settledFrame(app.main());
   desktop.shot("main-window");
   EXPECT_EQ(frame.left(), (Desktop::kScreenWidth - frame.width()) / 2) << frame.x();
@@ -35,11 +33,7 @@ void expectChipIcon(Desktop& desktop, WindowId window, const char* what) {
   EXPECT_EQ(different, 0) << what << " does not carry the chip icon";
 }
 
-TEST(Window, EveryWindowCarriesTheChipIcon) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(Window, EveryWindowCarriesTheChipIcon) {
   expectChipIcon(desktop, app.main(), "the main window");
   app.typeProgram({"END"});
   desktop.key("F9");
@@ -49,7 +43,7 @@ TEST(Window, EveryWindowCarriesTheChipIcon) {
   desktop.key("Return");
   ASSERT_TRUE(desktop.waitForNoWindow(kStepTitle));
   ASSERT_TRUE(app.waitForMainActive());
-  desktop.click(app.at(132, 12));  // the overview
+  desktop.click(app.overviewButton());
   const WindowId overview = desktop.waitForWindow(kOverviewTitle);
   ASSERT_NE(overview, 0u);
   expectChipIcon(desktop, overview, "the overview");
@@ -75,20 +69,11 @@ std::vector<std::pair<int, int>> checkColumnBands(const QImage& menu) {
   return bands;
 }
 
-TEST(Window, MenuShowsOnlyTheCheckMarkOfTheChosenMode) {
-  Desktop desktop;
-  ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop);
-  ASSERT_TRUE(app.started());
+TEST_F(Window, MenuShowsOnlyTheCheckMarkOfTheChosenMode) {
   for (const bool fullRun : {false, true}) {
     if (fullRun) desktop.key("F8");
-    desktop.click(app.menuTitle(1));  // "&Ablauf"
-    WindowId menu = 0;
-    ASSERT_TRUE(waitUntil([&] {
-      const std::vector<WindowId> popups = desktop.unmanagedWindows();
-      if (!popups.empty()) menu = popups.back();
-      return menu != 0;
-    }));
+    const WindowId menu = app.openMenu(1);  // "&Ablauf"
+    ASSERT_NE(menu, 0u);
     pause(300ms);
     const QRect area = desktop.clientRect(menu);
     const QImage picture = desktop.grab(area);
