@@ -6,10 +6,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/auxiliary/UAbout.h"
-#include "ui/auxiliary/UPlay.h"
-#include "ui/auxiliary/Uhelp.h"
-#include "ui/auxiliary/Uhg.h"
 #include "ui/components/bi_btns.h"
 #include "ui/main/TForm1.h"
 #include "ui/main/Uwait.h"
@@ -54,7 +50,6 @@ struct DialogDriver {
     QObject::connect(&timer, &QTimer::timeout, [this] {
       if (!this->dialog->isVisible()) return;
       ++shown;
-      positions.push_back(this->dialog->pos());
       focusOnNext = focusOnNext && this->dialog->focusWidget() == this->dialog->Button1;
       if (this->cancelAt && shown == this->cancelAt) {
         this->dialog->Button2->click();
@@ -68,7 +63,6 @@ struct DialogDriver {
   int cancelAt;
   int shown = 0;
   bool focusOnNext = true;
-  std::vector<QPoint> positions;
   QTimer timer;
 };
 
@@ -145,12 +139,6 @@ TEST(MainWindow, SingleStepsWaitForTheDialog) {
     f.BRunClick();
     EXPECT_EQ(driver.shown, 3);
     EXPECT_TRUE(driver.focusOnNext);
-    // Centred under the main window, 3 pixels below it.
-    const QRect main = f.frameGeometry();
-    for (const QPoint& at : driver.positions) {
-      EXPECT_EQ(at.y(), main.bottom() + 1 + 3);
-      EXPECT_EQ(at.x(), main.left() + main.width() / 2 - p.form2->frameGeometry().width() / 2);
-    }
   }
   EXPECT_EQ(f.EAK->Text(), "8");
   {
@@ -210,27 +198,6 @@ TEST(MainWindow, FullRunNeedsNoUserAction) {
   EXPECT_FALSE(f.isRunning());
 }
 
-TEST(MainWindow, EscapeStopsAnEndlessFullRunAndInputWaits) {
-  Program p;
-  TForm1& f = p.form1;
-  f.MAlleClick();
-  p.load({"JMP00", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""});
-  int typed = 0;
-  QTimer::singleShot(30, [&] {
-    // Typing into a grid during the run is held back.
-    QTest::keyClick(f.Mem2->InplaceEditor(), Qt::Key_X);
-    typed = 1;
-    QTest::keyClick(f.Mem1->InplaceEditor(), Qt::Key_Escape);
-  });
-  f.BRunClick();
-  EXPECT_EQ(typed, 1);
-  EXPECT_FALSE(f.isRunning());
-  EXPECT_EQ(p.cell(16), "");
-  EXPECT_EQ(f.EIR->Text(), "JMP00");
-  EXPECT_GT(f.EPC->Text().toInt(), 0);
-  EXPECT_EQ(f.LSteuer->Caption(), "");
-}
-
 TEST(MainWindow, HelpRequestsCarryTheWindowsNumbers) {
   installContextHelp();
   HelpRequestRecorder recorder;
@@ -257,83 +224,6 @@ TEST(MainWindow, HelpRequestsCarryTheWindowsNumbers) {
   EXPECT_EQ(r[2].context, 204);
   EXPECT_EQ(r[3].context, 200);
   EXPECT_TRUE(f.Machine.singleStep);  // the click on the label was help, not a toggle
-}
-
-TEST(MainWindow, TheOverviewOpensAndClosesFromMenuAndToolButton) {
-  Program p;
-  TForm3 overview(&p.form1);
-  p.form1.setOverview(&overview);
-  p.form1.Befehlsbersicht1->trigger();
-  EXPECT_TRUE(overview.isVisible());
-  EXPECT_EQ(overview.frameGeometry().topLeft(), TForm3::placement(p.form1.frameGeometry()));
-  p.form1.SpeedButton5->click();
-  EXPECT_FALSE(overview.isVisible());
-  p.form1.SpeedButton5->click();
-  EXPECT_TRUE(overview.isVisible());
-}
-
-TEST(MainWindow, AboutBoxAndCreditsRollAreModal) {
-  Program p;
-  TAbout about(&p.form1);
-  TForm4 roll(&p.form1);
-  TForm5 background(&p.form1);
-  roll.setBackground(&background);
-  roll.BusyWaitRounds = 0;
-  about.setCreditsWindow(&roll);
-  p.form1.setAboutBox(&about);
-  p.form1.setCreditsWindow(&roll);
-
-  QWidget* shown = nullptr;
-  QTimer::singleShot(0, [&] {
-    shown = QApplication::activeModalWidget();
-    about.OKButtonClick();
-  });
-  p.form1.ber1->trigger();
-  EXPECT_EQ(shown, &about);
-
-  for (TLabel* line : {p.form1.Label7, p.form1.Label8}) {
-    shown = nullptr;
-    QTimer::singleShot(0, [&] {
-      shown = QApplication::activeModalWidget();
-      roll.Button1Click();
-    });
-    QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(100, 5));
-    EXPECT_EQ(shown, &roll);
-    EXPECT_FALSE(roll.isVisible());
-  }
-}
-
-TEST(MainWindow, ClosingDuringAFullRunStopsItFirst) {
-  Program p;
-  TForm1& f = p.form1;
-  f.MAlleClick();
-  p.load({"JMP00"});
-  QTimer::singleShot(30, [&] { f.close(); });
-  f.BRunClick();
-  EXPECT_FALSE(f.isRunning());
-  EXPECT_FALSE(f.isVisible());
-}
-
-}  // namespace
-}  // namespace paxamon
-
-namespace paxamon {
-namespace {
-
-// With PAXAMON_GALLERY=/folder the window is saved there as a picture, idle
-// and in the middle of a run, to be looked at.
-TEST(MainWindow, Gallery) {
-  const QString folder = qEnvironmentVariable("PAXAMON_GALLERY");
-  Program p;
-  TForm1& f = p.form1;
-  p.load({"LDA05", "ADD06", "STA07", "END", "", "3", "4"});
-  if (!folder.isEmpty()) f.grab().save(folder + "/main_idle.png");
-  DialogDriver driver(p.form2, 2);
-  QObject::connect(&driver.timer, &QTimer::timeout, [&] {
-    if (driver.shown == 1 && !folder.isEmpty()) f.grab().save(folder + "/main_step.png");
-  });
-  f.BRunClick();
-  EXPECT_EQ(driver.shown, 2);
 }
 
 }  // namespace
