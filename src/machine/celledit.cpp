@@ -1,10 +1,8 @@
 #include "machine/celledit.h"
 
-#include <locale>
 #include <optional>
 
 #include "machine/notation.h"
-#include "machine/utf8.h"
 
 namespace paxamon {
 
@@ -36,36 +34,6 @@ void shiftReferences(CellTexts& cells, CellAddress from, int delta) {
                                     : *a > from && *a <= kCellCount - 1 && holdsText(*a - 1);
     if (renumber) text = cutToCell(text.substr(0, 3) + std::to_string(*a + delta));
   }
-}
-
-namespace {
-
-// Upper case by the Unicode character tables of the C.UTF-8 locale, which
-// every Debian system has; without it only a-z are mapped.
-char32_t toUpper(char32_t cp) {
-  static const std::locale unicode = [] {
-    try {
-      return std::locale("C.UTF-8");
-    } catch (const std::runtime_error&) {
-      return std::locale::classic();
-    }
-  }();
-  return static_cast<char32_t>(std::toupper(static_cast<wchar_t>(cp), unicode));
-}
-
-}  // namespace
-
-std::string helpKeyword(std::string_view utf8Text) {
-  std::string keyword = "Befehl, ";
-  const std::u32string text = decodeUtf8(utf8Text);
-  for (std::size_t i = 0; i < text.size() && i < 3; ++i) {
-    if (text[i] == U'\u00DF') {
-      keyword += "SS";  // the sharp s has no single capital
-    } else {
-      appendUtf8(keyword, toUpper(text[i]));
-    }
-  }
-  return keyword;
 }
 
 }  // namespace paxamon

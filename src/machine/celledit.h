@@ -1,7 +1,6 @@
 // The memory editor's operations on the 32 cell texts: opening an empty
 // cell (Enter), removing an empty cell (Backspace) and renumbering the
-// address operands that pointed at moved cells; and the help keyword of a
-// cell.
+// address operands that pointed at moved cells.
 #pragma once
 
 #include <string>
@@ -25,10 +24,5 @@ void removeCell(CellTexts& cells, CellAddress at, CellAddress from);
 // becomes a - 1 when from < a <= 31 and cell a - 1 holds text. A renumbered
 // cell keeps its first 3 characters and gets the new number in decimal.
 void shiftReferences(CellTexts& cells, CellAddress from, int delta);
-
-// "Befehl, " and the first three characters of a text, upper-cased by the
-// Unicode rules (letters with umlauts too; "ß" becomes "SS"). UTF-8 in and
-// out.
-std::string helpKeyword(std::string_view utf8Text);
 
 }  // namespace paxamon

@@ -70,19 +70,5 @@ TEST(CellEdit, EdgesOfTheMemory) {
   EXPECT_EQ(c[1], "JMP-1");
 }
 
-TEST(CellEdit, HelpKeywords) {
-  EXPECT_EQ(helpKeyword("lda12"), "Befehl, LDA");
-  EXPECT_EQ(helpKeyword("jmp3"), "Befehl, JMP");
-  EXPECT_EQ(helpKeyword(""), "Befehl, ");
-  EXPECT_EQ(helpKeyword("12"), "Befehl, 12");
-  EXPECT_EQ(helpKeyword("\xC3\xA4"
-                        "bc"),
-            "Befehl, \xC3\x84"
-            "BC");  // äbc -> ÄBC
-  EXPECT_EQ(helpKeyword("\xC3\x9F"
-                        "ab"),
-            "Befehl, SSAB");
-}
-
 }  // namespace
 }  // namespace paxamon

@@ -42,9 +42,10 @@ void TForm1::memKeyDown(TStringGrid* grid, Word key) {
   // The grid's own context help is held back while the key is down.
   setHelpContext(grid, 0);
   if (key == vk::F1) {
-    const QString keyword =
-        QString::fromStdString(helpKeyword(grid->Cells(0, grid->Row()).toUtf8().toStdString()));
-    HelpViewer::instance().showKeyword(keyword);
+    // "Befehl, " and the cell's first three characters, upper-cased by the
+    // Unicode rules ("ß" becomes "SS").
+    HelpViewer::instance().showKeyword(QStringLiteral("Befehl, ") +
+                                       grid->Cells(0, grid->Row()).left(3).toUpper());
   }
 }
 

@@ -1,5 +1,6 @@
 // The window holds Unicode texts, the machine and the files Windows-1252
-// bytes; these two functions are the crossing between them.
+// bytes; these two functions are the crossing between them, on the core's
+// codec.
 #pragma once
 
 #include <QString>

@@ -242,15 +242,20 @@ TEST_F(Editing, F1AsksForTheInstructionsKeyword) {
   HelpRequestRecorder recorder;
   setCell(0, "jmp3");
   setCell(17, QString::fromUtf8("äbc"));
+  setCell(18, QString::fromUtf8("ßab"));
   form.Mem1->setFocus();
   key(form.Mem1, Qt::Key_F1);
   form.Mem2->setFocus();
-  form.Mem2->setRow(1);
-  key(form.Mem2, Qt::Key_F1);
-  ASSERT_EQ(recorder.requests().size(), 2u);  // no context pop-up besides
+  for (int row : {1, 2}) {
+    form.Mem2->setRow(row);
+    key(form.Mem2, Qt::Key_F1);
+  }
+  ASSERT_EQ(recorder.requests().size(), 3u);  // no context pop-up besides
   EXPECT_EQ(recorder.requests()[0].command, HelpCommand::Keyword);
   EXPECT_EQ(recorder.requests()[0].keyword, "Befehl, JMP");
+  // Upper case by the Unicode rules: umlauts too, "ß" as "SS".
   EXPECT_EQ(recorder.requests()[1].keyword, QString::fromUtf8("Befehl, ÄBC"));
+  EXPECT_EQ(recorder.requests()[2].keyword, "Befehl, SSAB");
   EXPECT_EQ(helpContext(form.Mem2), 204);
 }
 
