@@ -1,7 +1,6 @@
 #include "ui/auxiliary/UAbout.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QShowEvent>
 
 #include "ui/auxiliary/UPlay.h"
@@ -19,26 +18,15 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
 }
 
 void TAbout::bindHandlers() {
-  // Left clicks on the picture, icon and texts close the box; the panel's
-  // and the window's own clicks arrive in mouseReleaseEvent.
-  Image1->OnClick = [this] { OKButtonClick(); };
-  ProgramIcon->OnClick = [this] { OKButtonClick(); };
-  Copyright->OnClick = [this] { OKButtonClick(); };
-  connect(Titel, &TArtLabel::clicked, this, &TAbout::OKButtonClick);
-  connect(ArtLabel1, &TArtLabel::clicked, this, &TAbout::OKButtonClick);
-
-  // A press on any of them may start the credits.
-  const auto down = [this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
-    CopyrightMouseDown(button);
-  };
-  Image1->OnMouseDown = down;
-  ProgramIcon->OnMouseDown = down;
-  const auto artDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers, Qt::MouseButtons, int,
-                              int) { CopyrightMouseDown(button); };
-  connect(Titel, &TArtLabel::mouseDown, this, artDown);
-  connect(ArtLabel1, &TArtLabel::mouseDown, this, artDown);
-  // The plain label reports no presses of its own.
-  Copyright->installEventFilter(this);
+  // A left click anywhere on the card closes the box (the panel fills the
+  // window); a press on the picture, icon or texts may start the credits.
+  connect(Panel1, &TGraphicControl::clicked, this, &TAbout::OKButtonClick);
+  for (TGraphicControl* control :
+       std::initializer_list<TGraphicControl*>{Image1, ProgramIcon, Copyright, Titel, ArtLabel1}) {
+    connect(control, &TGraphicControl::clicked, this, &TAbout::OKButtonClick);
+    connect(control, &TGraphicControl::mouseDown, this,
+            [this](Qt::MouseButton button) { CopyrightMouseDown(button); });
+  }
 }
 
 void TAbout::OKButtonClick() {
@@ -71,24 +59,6 @@ void TAbout::showEvent(QShowEvent* event) {
 void TAbout::keyPressEvent(QKeyEvent* event) {
   FormKeyPress(event);
   event->accept();  // Escape and Enter do nothing else here
-}
-
-void TAbout::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) clickPending_ = true;
-}
-
-void TAbout::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = event->button() == Qt::LeftButton && clickPending_;
-  if (event->button() == Qt::LeftButton) clickPending_ = false;
-  if (click) OKButtonClick();
-}
-
-bool TAbout::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Copyright && event->type() == QEvent::MouseButtonPress) {
-    CopyrightMouseDown(static_cast<QMouseEvent*>(event)->button());
-    return true;  // the label's own click still follows its release
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace paxamon

@@ -38,16 +38,12 @@ class TAbout : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void createControls();  // the design-time layout
   void bindHandlers();
 
   TForm4* Form4 = nullptr;
-  bool clickPending_ = false;
 };
 
 }  // namespace paxamon

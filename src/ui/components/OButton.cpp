@@ -44,6 +44,8 @@ void roundRect(QPainter& p, int x1, int y1, int x2, int y2, int ellipse, const Q
 
 TOfficeButton::TOfficeButton(QWidget* parent) : TGraphicControl(parent) {
   resize(100, 25);
+  // The click comes first, then the release, as on the original platform.
+  setClickBeforeRelease(true);
   m_caption = QStringLiteral("OfficeButton");
   initOButtonResources();
   m_downGlyph = loadBitmapResource(QStringLiteral("DOWN"));
@@ -140,7 +142,7 @@ void TOfficeButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modi
   m_mousePressed = true;
   m_pressOffset = 1;
   update();
-  emit mouseDown(button, modifiers, held, pos.x(), pos.y());
+  TGraphicControl::MouseDown(button, modifiers, held, pos);
 }
 
 void TOfficeButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
@@ -148,42 +150,14 @@ void TOfficeButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifi
   m_mousePressed = false;
   m_pressOffset = 0;
   update();
-  emit mouseUp(button, modifiers, held, pos.x(), pos.y());
+  TGraphicControl::MouseUp(button, modifiers, held, pos);
 }
 
-void TOfficeButton::mousePressEvent(QMouseEvent* event) {
-  // A press of the left button begins a click.
-  if (event->button() == Qt::LeftButton) m_clickPending = true;
-  MouseDown(event->button(), event->modifiers(), event->buttons(), event->position().toPoint());
-}
-
-void TOfficeButton::mouseDoubleClickEvent(QMouseEvent* event) {
-  // The second press of a double click reports the double click, not a
-  // second click.
-  QPointer<TOfficeButton> self(this);
-  if (event->button() == Qt::LeftButton) emit doubleClicked();
-  if (self)
-    MouseDown(event->button(), event->modifiers(), event->buttons(), event->position().toPoint());
-}
-
-void TOfficeButton::mouseMoveEvent(QMouseEvent* event) {
-  // While a button is held the mouse belongs to this button; leaving and
-  // coming back are followed here, whatever the window system reports.
-  const QPoint pos = event->position().toPoint();
+void TOfficeButton::MouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons held, QPoint pos) {
   const bool inside = rect().contains(pos);
   if (inside && !m_mouseInside) MouseEnter();
   if (!inside && m_mouseInside) MouseLeave();
-  emit mouseMove(event->modifiers(), event->buttons(), pos.x(), pos.y());
-}
-
-void TOfficeButton::mouseReleaseEvent(QMouseEvent* event) {
-  // The click comes first, then the release, as on the original platform.
-  QPointer<TOfficeButton> self(this);
-  const QPoint pos = event->position().toPoint();
-  const bool click = event->button() == Qt::LeftButton && m_clickPending && rect().contains(pos);
-  if (event->button() == Qt::LeftButton) m_clickPending = false;
-  if (click) emit clicked();
-  if (self) MouseUp(event->button(), event->modifiers(), event->buttons(), pos);
+  TGraphicControl::MouseMove(modifiers, held, pos);
 }
 
 void TOfficeButton::enterEvent(QEnterEvent*) {

@@ -85,19 +85,18 @@ class TOfficeButton : public TGraphicControl {
   void MouseEnter();
   void MouseLeave();
   void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-                 QPoint pos);
+                 QPoint pos) override;
   void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-               QPoint pos);
+               QPoint pos) override;
 
   // Draws the button on painter, which paints on the button's area.
   void Paint(QPainter& painter);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
+  // While a button is held the mouse belongs to this button; leaving and
+  // coming back are followed here, whatever the window system reports.
+  void MouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons held, QPoint pos) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;

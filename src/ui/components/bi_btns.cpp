@@ -168,7 +168,7 @@ void TBI_basebutton::setSpacing(int value) {
 void TBI_basebutton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                Qt::MouseButtons held, QPoint pos) {
   QPointer<TBI_basebutton> self(this);
-  emit mouseDown(button, modifiers, held, pos.x(), pos.y());
+  TGraphicControl::MouseDown(button, modifiers, held, pos);
   if (!self || button != Qt::LeftButton || !m_enabled) return;
   m_state = bsPressed;
   repaint();
@@ -184,37 +184,10 @@ void TBI_basebutton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mod
 void TBI_basebutton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                              Qt::MouseButtons held, QPoint pos) {
   QPointer<TBI_basebutton> self(this);
-  emit mouseUp(button, modifiers, held, pos.x(), pos.y());
+  TGraphicControl::MouseUp(button, modifiers, held, pos);
   if (!self || button != Qt::LeftButton || !m_enabled) return;
   m_state = bsUp;
   repaint();
-}
-
-void TBI_basebutton::mousePressEvent(QMouseEvent* event) {
-  // A press of the left button begins a click, if the button is enabled.
-  if (event->button() == Qt::LeftButton) m_clickPending = m_enabled;
-  MouseDown(event->button(), event->modifiers(), event->buttons(), event->position().toPoint());
-}
-
-void TBI_basebutton::mouseDoubleClickEvent(QMouseEvent* event) {
-  QPointer<TBI_basebutton> self(this);
-  if (event->button() == Qt::LeftButton && m_enabled) emit doubleClicked();
-  if (self)
-    MouseDown(event->button(), event->modifiers(), event->buttons(), event->position().toPoint());
-}
-
-void TBI_basebutton::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  emit mouseMove(event->modifiers(), event->buttons(), pos.x(), pos.y());
-}
-
-void TBI_basebutton::mouseReleaseEvent(QMouseEvent* event) {
-  QPointer<TBI_basebutton> self(this);
-  const QPoint pos = event->position().toPoint();
-  const bool click = event->button() == Qt::LeftButton && m_clickPending && rect().contains(pos);
-  if (event->button() == Qt::LeftButton) m_clickPending = false;
-  MouseUp(event->button(), event->modifiers(), event->buttons(), pos);
-  if (self && click && m_enabled) emit clicked();
 }
 
 void TBI_basebutton::enterEvent(QEnterEvent*) {

@@ -116,19 +116,18 @@ class TBI_basebutton : public TGraphicControl, public AccessKeyControl {
   void DrawContent(QPainter& canvas);
 
  protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
+  // A left press shows the button pressed (and opens its drop-down menu),
+  // the release shows it up again; a disabled button does neither.
+  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
+                 QPoint pos) override;
+  void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
+               QPoint pos) override;
+  bool acceptsClick() const override { return m_enabled; }
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
-  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-                 QPoint pos);
-  void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
-               QPoint pos);
   void DropDownMenuDestroyed();
   QImage framePicture() const;
   void drawBevel(QPainter& canvas) const;

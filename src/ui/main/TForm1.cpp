@@ -120,7 +120,7 @@ void TForm1::bindHandlers() {
   connect(BI_GradientButton1, &TBI_GradientButton::clicked, this, &TForm1::BRunClick);
   connect(MEinzel, &QAction::triggered, this, &TForm1::MEinzelClick);
   connect(MAlle, &QAction::triggered, this, &TForm1::MAlleClick);
-  LMode->OnClick = [this] { LModeClick(); };
+  connect(LMode, &TLabel::clicked, this, &TForm1::LModeClick);
   connect(HilfezuPaxamon1, &QAction::triggered, this, &TForm1::HilfezuPaxamon1Click);
   connect(Programmladen1, &QAction::triggered, this, &TForm1::Programmladen1Click);
   connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::Programmladen1Click);
@@ -129,8 +129,8 @@ void TForm1::bindHandlers() {
   connect(Befehlsbersicht1, &QAction::triggered, this, &TForm1::SpeedButton5Click);
   connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
   connect(ber1, &QAction::triggered, this, &TForm1::ber1Click);
-  Label7->OnClick = [this] { Credits1Click(); };
-  Label8->OnClick = [this] { Credits1Click(); };
+  connect(Label7, &TLabel::clicked, this, &TForm1::Credits1Click);
+  connect(Label8, &TLabel::clicked, this, &TForm1::Credits1Click);
   Mem1->OnKeyDown = [this](Word& key, TShiftState shift) { Mem1KeyDown(key, shift); };
   Mem1->OnKeyPress = [this](char32_t& key) { Mem1KeyPress(key); };
   Mem1->OnKeyUp = [this](Word& key, TShiftState shift) { Mem1KeyUp(key, shift); };

@@ -57,7 +57,7 @@ Qt::Alignment horizontalAlignment(TAlignment alignment) {
 
 // --- TLabel ---
 
-TLabel::TLabel(QWidget* parent) : QWidget(parent) {}
+TLabel::TLabel(QWidget* parent) : TGraphicControl(parent) {}
 
 void TLabel::setCaption(const QString& caption) {
   if (caption == caption_) return;
@@ -137,14 +137,6 @@ void TLabel::paintEvent(QPaintEvent*) {
     painter.drawText(QRect(0, y, width(), metrics.height()), flags, line);
     y += metrics.height();
   }
-}
-
-void TLabel::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-      OnClick) {
-    OnClick();
-  }
-  QWidget::mouseReleaseEvent(event);
 }
 
 TLabel* createLabel(QWidget* parent, const QString& caption, int left, int top, const QFont& font,

@@ -7,9 +7,9 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 #include "ui/platform/colors.h"
+#include "ui/platform/graphiccontrol.h"
 
 namespace paxamon {
 
@@ -26,8 +26,8 @@ QStringList wrapText(const QString& text, const QFontMetrics& metrics, int width
 
 // A text label. Not transparent it fills its area with Color first. With
 // AutoSize (and no WordWrap) it takes the size of its text; right-aligned
-// it then keeps its right edge where it is.
-class TLabel : public QWidget {
+// it then keeps its right edge where it is. It reports the mouse and clicks.
+class TLabel : public TGraphicControl {
   Q_OBJECT
   Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
  public:
@@ -48,11 +48,8 @@ class TLabel : public QWidget {
   bool WordWrap() const { return wordWrap_; }
   void setWordWrap(bool wordWrap);
 
-  std::function<void()> OnClick;
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:

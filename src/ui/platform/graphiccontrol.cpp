@@ -1,32 +1,55 @@
 #include "ui/platform/graphiccontrol.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace paxamon {
 
+void TGraphicControl::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                Qt::MouseButtons held, QPoint pos) {
+  emit mouseDown(button, modifiers, held, pos.x(), pos.y());
+}
+
+void TGraphicControl::MouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
+                                QPoint pos) {
+  emit mouseMove(modifiers, held, pos.x(), pos.y());
+}
+
+void TGraphicControl::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                              Qt::MouseButtons held, QPoint pos) {
+  emit mouseUp(button, modifiers, held, pos.x(), pos.y());
+}
+
 void TGraphicControl::mousePressEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) m_clickPending = true;
-  emit mouseDown(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
+  if (event->button() == Qt::LeftButton) clickPending_ = acceptsClick();
+  MouseDown(event->button(), event->modifiers(), event->buttons(), event->position().toPoint());
 }
 
 void TGraphicControl::mouseDoubleClickEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) emit doubleClicked();
-  emit mouseDown(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
+  // Handlers may close the window or even destroy the control.
+  QPointer<TGraphicControl> self(this);
+  if (event->button() == Qt::LeftButton && acceptsClick()) emit doubleClicked();
+  if (self) {
+    MouseDown(event->button(), event->modifiers(), event->buttons(), event->position().toPoint());
+  }
 }
 
 void TGraphicControl::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  emit mouseMove(event->modifiers(), event->buttons(), pos.x(), pos.y());
+  MouseMove(event->modifiers(), event->buttons(), event->position().toPoint());
 }
 
 void TGraphicControl::mouseReleaseEvent(QMouseEvent* event) {
+  QPointer<TGraphicControl> self(this);
   const QPoint pos = event->position().toPoint();
-  const bool click = event->button() == Qt::LeftButton && m_clickPending && rect().contains(pos);
-  if (event->button() == Qt::LeftButton) m_clickPending = false;
-  emit mouseUp(event->button(), event->modifiers(), event->buttons(), pos.x(), pos.y());
-  if (click) emit clicked();
+  const bool click = event->button() == Qt::LeftButton && clickPending_ && rect().contains(pos);
+  if (event->button() == Qt::LeftButton) clickPending_ = false;
+  if (clickBeforeRelease_) {
+    if (click) emit clicked();
+    if (self) MouseUp(event->button(), event->modifiers(), event->buttons(), pos);
+  } else {
+    MouseUp(event->button(), event->modifiers(), event->buttons(), pos);
+    if (self && click && acceptsClick()) emit clicked();
+  }
 }
 
 }  // namespace paxamon

@@ -1,11 +1,10 @@
 #include "ui/platform/image.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace paxamon {
 
-TImage::TImage(QWidget* parent) : QWidget(parent) {}
+TImage::TImage(QWidget* parent) : TGraphicControl(parent) {}
 
 void TImage::setPicture(const QImage& picture) {
   if (&picture == &picture_) return;
@@ -36,19 +35,6 @@ void TImage::paintEvent(QPaintEvent*) {
   } else {
     painter.drawImage(QPoint(0, 0), picture_);
   }
-}
-
-void TImage::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) clickPending_ = true;
-  const QPoint pos = event->position().toPoint();
-  if (OnMouseDown) OnMouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
-}
-
-void TImage::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = event->button() == Qt::LeftButton && clickPending_ &&
-                     rect().contains(event->position().toPoint());
-  if (event->button() == Qt::LeftButton) clickPending_ = false;
-  if (click && OnClick) OnClick();
 }
 
 }  // namespace paxamon

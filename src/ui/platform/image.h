@@ -1,15 +1,16 @@
 // TImage: a control that shows a picture, at its natural size from the
 // top-left corner (cut at the control's edges), centred, or stretched over
-// the whole control. What the picture does not cover shows the parent.
+// the whole control. What the picture does not cover shows the parent. It
+// reports the mouse and clicks.
 #pragma once
 
 #include <QImage>
-#include <QWidget>
-#include <functional>
+
+#include "ui/platform/graphiccontrol.h"
 
 namespace paxamon {
 
-class TImage : public QWidget {
+class TImage : public TGraphicControl {
   Q_OBJECT
   Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
   Q_PROPERTY(bool Center READ Center WRITE setCenter)
@@ -25,22 +26,13 @@ class TImage : public QWidget {
   bool Stretch() const { return stretch_; }
   void setStretch(bool stretch);
 
-  // A left press and release inside the control.
-  std::function<void()> OnClick;
-  // Any mouse button pressed, at (x, y) in the control.
-  std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)>
-      OnMouseDown;
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QImage picture_;
   bool center_ = false;
   bool stretch_ = false;
-  bool clickPending_ = false;
 };
 
 }  // namespace paxamon

@@ -8,7 +8,7 @@
 
 namespace paxamon {
 
-TPanel::TPanel(QWidget* parent) : QWidget(parent) {}
+TPanel::TPanel(QWidget* parent) : TGraphicControl(parent) {}
 
 void TPanel::setCaption(const QString& caption) {
   if (caption == caption_) return;

@@ -1,7 +1,7 @@
 // TPanel: the platform's panel, a container that paints an outer bevel, a
 // border in its own colour, an inner bevel, fills the rest and draws its
 // caption centred vertically. Children are placed relative to its top-left
-// corner and paint over it.
+// corner and paint over it. It reports the mouse and clicks.
 #pragma once
 
 #include <QString>
@@ -14,7 +14,7 @@ namespace paxamon {
 
 enum class TPanelBevel { bvNone, bvLowered, bvRaised };
 
-class TPanel : public QWidget {
+class TPanel : public TGraphicControl {
   Q_OBJECT
   Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
   Q_PROPERTY(paxamon::TColor Color READ Color WRITE setColor)
