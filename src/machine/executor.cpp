@@ -9,6 +9,19 @@
 
 namespace paxamon {
 
+void resetForRun(MachineState& state, const CellTexts& gridTexts) {
+  for (int i = 0; i < kCellCount; ++i) {
+    state.memory[static_cast<std::size_t>(i)] = cutToCell(gridTexts[static_cast<std::size_t>(i)]);
+  }
+  state.stepCount = 0;
+  state.xr = 0;
+  state.ak = 0;
+  state.akUnset = true;
+  state.xrUnset = true;
+  state.errorRaised = false;
+  state.running = true;
+}
+
 namespace {
 
 // Decimal text of a value in a small buffer, for the register displays.

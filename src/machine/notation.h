@@ -39,8 +39,4 @@ std::string operandView(const CellTexts& memory, std::optional<CellAddress> cell
 // Cut a text to the cell capacity.
 CellText cutToCell(std::string_view text);
 
-// Start of a run: memory from the grid texts (cut), registers, count and
-// flags reset. The register displays are emptied by the executor.
-void resetForRun(MachineState& state, const CellTexts& gridTexts);
-
 }  // namespace paxamon

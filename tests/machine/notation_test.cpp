@@ -96,27 +96,5 @@ TEST(Notation, CellsAsDataAndOnTheDataPath) {
   EXPECT_EQ(numberText(1234567890), "123456789");
 }
 
-TEST(Notation, RunStartCutsTextsAndResetsRegisters) {
-  MachineState state;
-  state.ak = 5;
-  state.xr = 6;
-  state.stepCount = 7;
-  state.akUnset = state.xrUnset = false;
-  state.errorRaised = true;
-  state.singleStep = false;
-  CellTexts grid;
-  grid[0] = "ABCDEFGHIJKL";
-  grid[31] = "lda5";
-  resetForRun(state, grid);
-  EXPECT_EQ(state.memory[0], "ABCDEFGHI");
-  EXPECT_EQ(state.memory[31], "lda5");
-  EXPECT_EQ(state.ak, 0);
-  EXPECT_EQ(state.xr, 0);
-  EXPECT_EQ(state.stepCount, 0);
-  EXPECT_TRUE(state.akUnset && state.xrUnset && state.running);
-  EXPECT_FALSE(state.errorRaised);
-  EXPECT_FALSE(state.singleStep);  // the mode survives a run
-}
-
 }  // namespace
 }  // namespace paxamon

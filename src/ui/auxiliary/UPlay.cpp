@@ -32,7 +32,7 @@ void busyWait(int rounds) {
 TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   createControls();
   connect(BI_GradientButton2, &TBI_GradientButton::clicked, this, &TForm4::Button1Click);
-  Timer1->OnTimer = [this] { Timer1Timer(); };
+  connect(Timer1, &TTimer::timeout, this, &TForm4::Timer1Timer);
 }
 
 void TForm4::setBackground(TForm5* background) {

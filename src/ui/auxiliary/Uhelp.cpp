@@ -18,7 +18,7 @@ TForm3::TForm3(QWidget* mainWindow) : QWidget(mainWindow), mainWindow_(mainWindo
   connect(OfficeButton1, &TOfficeButton::clicked, this, &TForm3::BI_GradientButton1Click);
   // The timer runs from creation on: shortly after the program starts it
   // makes the main window active once.
-  Timer1->OnTimer = [this] { Timer1Timer(); };
+  connect(Timer1, &TTimer::timeout, this, &TForm3::Timer1Timer);
 }
 
 QPoint TForm3::placement(const QRect& mainFrame) {

@@ -14,7 +14,7 @@ namespace paxamon {
 TArtLabel::TArtLabel(QWidget* parent) : TGraphicControl(parent), m_gradient(new TGradient(this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);  // not transparent yet
   resize(64, 25);
-  m_gradient->setOnChange([this](QObject*) { GradientChanged(); });
+  connect(m_gradient, &TGradient::changed, this, &TArtLabel::GradientChanged);
   m_gradient->setColor1(clSilver);
   m_gradient->setColor2(clGray);
   m_gradient->setColor3(clBlack);
@@ -24,11 +24,6 @@ TArtLabel::TArtLabel(QWidget* parent) : TGraphicControl(parent), m_gradient(new 
   m_gradientStale = true;
   // 24 points at the 96 pixels per inch the windows were designed for.
   setFont(makeFont(QStringLiteral("Arial"), 32, {.bold = true}));
-}
-
-TArtLabel::~TArtLabel() {
-  delete m_gradient;
-  m_gradient = nullptr;
 }
 
 // --- Properties ----------------------------------------------------------------

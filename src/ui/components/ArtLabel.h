@@ -59,7 +59,6 @@ class TArtLabel : public TGraphicControl {
 
  public:
   explicit TArtLabel(QWidget* parent = nullptr);
-  ~TArtLabel() override;
 
   // Each write of a differing value stores it and repaints at once, some
   // only when a style that shows the value is set (see the setters).

@@ -15,7 +15,7 @@ namespace paxamon {
 TGradient::TGradient(QObject* parent) : QObject(parent) {}
 
 void TGradient::Changed() {
-  if (m_onChange) m_onChange(this);
+  emit changed();
 }
 
 void TGradient::setGradientStyle(TGradientStyle value) {
@@ -366,15 +366,10 @@ TDfGradient::TDfGradient(QWidget* parent)
   m_gradient->setColorCount(4);
   m_gradient->setGradientStyle(gsLine);
   m_gradient->setLineDirection(diHorizonal);
-  m_gradient->setOnChange([this](QObject* sender) { GradientChanged(sender); });
+  connect(m_gradient, &TGradient::changed, this, &TDfGradient::GradientChanged);
   // The picture covers the whole area; nothing beneath needs painting.
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(144, 144);
-}
-
-TDfGradient::~TDfGradient() {
-  delete m_gradient;
-  m_gradient = nullptr;
 }
 
 void TDfGradient::setGradient(const TGradient* source) {
@@ -388,7 +383,7 @@ void TDfGradient::setColor(TColor value) {
   RebuildBitmap();
 }
 
-void TDfGradient::GradientChanged(QObject*) {
+void TDfGradient::GradientChanged() {
   RebuildBitmap();
   update();
 }

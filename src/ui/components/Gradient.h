@@ -23,14 +23,15 @@ enum TDirection : std::uint8_t { diHorizonal, diVertical };
 // Number of bands, meant to be 1 to 4; any value is stored.
 using TColorCount = int;
 
-// The user's shape painter of gsCustomRect. The brush is already set.
+// The user's shape painter of gsCustomRect. The brush is already set. A
+// callback rather than a signal: the handler draws into the caller's
+// canvas, which it receives by reference.
 using TDrawRectEvent = std::function<void(QObject* sender, QPainter& canvas, const QRect& rect)>;
-using TNotifyEvent = std::function<void(QObject* sender)>;
 
 // The settings of a gradient. Band 1 runs from Color1 to Color2, band 2 from
 // Color2 to Color3 and so on; ColorCount bands use Color1 to
-// Color(ColorCount + 1). Every change of a value is announced through
-// OnChange.
+// Color(ColorCount + 1). Every change of a value is announced by the
+// signal changed (the platform's OnChange).
 class TGradient : public QObject {
   Q_OBJECT
   Q_PROPERTY(paxamon::TGradientStyle GradientStyle READ gradientStyle WRITE setGradientStyle)
@@ -69,16 +70,17 @@ class TGradient : public QObject {
   void setColorCount(TColorCount value);
   void setLineDirection(TDirection value);
 
-  const TNotifyEvent& onChange() const { return m_onChange; }
-  void setOnChange(TNotifyEvent callback) { m_onChange = std::move(callback); }
   const TDrawRectEvent& onDrawRect() const { return m_onDrawRect; }
   void setOnDrawRect(TDrawRectEvent callback) { m_onDrawRect = std::move(callback); }
 
-  // Calls OnChange, if set, with this gradient as sender.
+  // Announces a change.
   void Changed();
-  // Copies the seven kinds of values (not the callbacks) and announces once,
-  // whether or not anything differed.
+  // Copies the seven kinds of values (not the connections or the shape
+  // painter) and announces once, whether or not anything differed.
   void AssignValues(const TGradient& source);
+
+ signals:
+  void changed();
 
  private:
   void setColor(int index, TColor value);
@@ -87,7 +89,6 @@ class TGradient : public QObject {
   int m_lineSize = 3;
   std::array<TColor, 5> m_colors = {clGray, clWhite, clSilver, clWhite, clBlack};
   TColorCount m_colorCount = 3;
-  TNotifyEvent m_onChange;
   TDirection m_direction = diHorizonal;
   TDrawRectEvent m_onDrawRect;
 };
@@ -144,9 +145,9 @@ class TDfGradient : public TGraphicControl {
 
  public:
   explicit TDfGradient(QWidget* parent = nullptr);
-  ~TDfGradient() override;
 
-  // The control's own gradient; it lives as long as the control.
+  // The control's own gradient, a child it owns; it lives as long as the
+  // control.
   TGradient* gradient() const { return m_gradient; }
   // Copies the values of another gradient; the control never adopts it.
   void setGradient(const TGradient* source);
@@ -162,7 +163,7 @@ class TDfGradient : public TGraphicControl {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void GradientChanged(QObject* sender);
+  void GradientChanged();
   void RebuildBitmap();
 
   QImage m_picture;

@@ -104,6 +104,7 @@ TForm1::TForm1(QWidget* parent)
   FormCreate();
 }
 
+// Out of line: FullRunGuard is complete only here.
 TForm1::~TForm1() = default;
 
 void TForm1::fullRunWait() {
@@ -186,11 +187,10 @@ void TForm1::BCleanClick() {
 void TForm1::BRunClick() {
   if (running_) return;
   running_ = true;
-  if (!Machine.singleStep) guard_ = new FullRunGuard(this);
+  if (!Machine.singleStep) guard_ = std::make_unique<FullRunGuard>(this);
   run(Machine, *this, FullRunPause);
   const bool closeNow = closeAfterRun_;
-  delete guard_;
-  guard_ = nullptr;
+  guard_.reset();
   running_ = false;
   closeAfterRun_ = false;
   if (closeNow) close();
@@ -304,8 +304,8 @@ void TForm1::repaintNow() {
 }
 
 bool TForm1::stopRequested() {
-  // Lets the window system keep the window alive (exposes, Escape, a close
-  // request); the guard drops every other input.
+  // Serves the window system once (this runs the event loop): exposes,
+  // Escape and a close request; the guard drops every other input.
   QCoreApplication::processEvents();
   return guard_ && guard_->stop;
 }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QToolButton>
+#include <memory>
 
 #include "machine/executor.h"
 #include "machine/state.h"
@@ -115,6 +116,7 @@ class TForm1 : public QMainWindow, public RunView {
   void showRunError(std::string_view text) override;
   StepChoice showStepDialog() override;
   void repaintNow() override;
+  // Serves the window system (runs the event loop once), then answers.
   bool stopRequested() override;
 
   // The pause after each step of a full run: the window shows the step for
@@ -149,7 +151,7 @@ class TForm1 : public QMainWindow, public RunView {
   TForm3* Form3 = nullptr;
   TAbout* About = nullptr;
   TForm4* Form4 = nullptr;
-  FullRunGuard* guard_ = nullptr;  // only while a full run is in progress
+  std::unique_ptr<FullRunGuard> guard_;  // only while a full run is in progress
   bool running_ = false;
   bool closeAfterRun_ = false;
   bool shown_ = false;

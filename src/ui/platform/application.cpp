@@ -19,7 +19,6 @@
 #include "ui/platform/activation.h"
 #include "ui/platform/colors.h"
 #include "ui/platform/dialogkeys.h"
-#include "ui/platform/messagebox.h"
 
 #include "ui/platform/paxamon.xpm"
 

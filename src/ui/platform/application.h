@@ -5,8 +5,13 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 namespace paxamon {
+
+// The application title: the program's name, the task caption and the
+// caption of the plain message box.
+inline const QString kApplicationTitle = QStringLiteral("Paxamon");
 
 // Call once, before the QApplication is created: Qt takes the locale of what
 // it formats itself (sizes and dates in the file dialogs) from the

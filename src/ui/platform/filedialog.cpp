@@ -3,17 +3,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <memory>
+
+#include "ui/platform/messagebox.h"
 
 namespace paxamon {
 
 namespace {
-
-FileDialogHook& hook() {
-  static FileDialogHook current;
-  return current;
-}
 
 // Qt's file dialog with the checks the original dialogs made on a name
 // before they accepted it.
@@ -31,6 +26,12 @@ class CommonFileDialog : public QFileDialog {
                                        "Überprüfen Sie die Pfadangabe.")
                             .arg(info.fileName()));
         }
+        if (kind_ == FileDialogKind::Open && !info.exists()) {
+          return refuse(QStringLiteral("%1\nDatei nicht gefunden.\n"
+                                       "Überprüfen Sie, ob der richtige Dateiname angegeben "
+                                       "wurde.")
+                            .arg(info.fileName()));
+        }
         if (kind_ == FileDialogKind::Save && info.exists() && !info.isWritable()) {
           return refuse(QStringLiteral("%1\nDiese Datei ist schreibgeschützt.\n"
                                        "Verwenden Sie einen anderen Dateinamen.")
@@ -42,19 +43,16 @@ class CommonFileDialog : public QFileDialog {
   }
 
  private:
-  void refuse(const QString& text) { QMessageBox::warning(this, windowTitle(), text); }
+  void refuse(const QString& text) { showWarning(windowTitle(), text); }
 
   FileDialogKind kind_;
 };
 
 }  // namespace
 
-ScopedFileDialogHook::ScopedFileDialogHook(FileDialogHook h) : previous_(std::move(hook())) {
-  hook() = std::move(h);
-}
-
-ScopedFileDialogHook::~ScopedFileDialogHook() {
-  hook() = std::move(previous_);
+TestHook<std::optional<QString>(const FileDialogRequest&)>& fileDialogHook() {
+  static TestHook<std::optional<QString>(const FileDialogRequest&)> hook;
+  return hook;
 }
 
 TFileDialog::TFileDialog(FileDialogKind kind, QWidget* owner) : kind_(kind), owner_(owner) {}
@@ -72,8 +70,8 @@ QStringList TFileDialog::nameFilters(const QString& filter) {
   return filters;
 }
 
-QFileDialog* TFileDialog::createDialog() const {
-  auto* dialog = new CommonFileDialog(kind_, owner_);
+std::unique_ptr<QFileDialog> TFileDialog::createDialog() const {
+  auto dialog = std::make_unique<CommonFileDialog>(kind_, owner_);
   dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setOption(QFileDialog::HideNameFilterDetails);
   dialog->setWindowTitle(Title);
@@ -92,14 +90,14 @@ QFileDialog* TFileDialog::createDialog() const {
 }
 
 bool TFileDialog::Execute() {
-  if (hook()) {
-    const std::optional<QString> chosen =
-        hook()(FileDialogRequest{kind_, Title, nameFilters(Filter), DefaultExt, FileName});
+  if (fileDialogHook()) {
+    const std::optional<QString> chosen = fileDialogHook().function(
+        FileDialogRequest{kind_, Title, nameFilters(Filter), DefaultExt, FileName});
     if (!chosen) return false;
     FileName = *chosen;
     return true;
   }
-  std::unique_ptr<QFileDialog> dialog(createDialog());
+  const std::unique_ptr<QFileDialog> dialog = createDialog();
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return false;
   FileName = QDir::toNativeSeparators(dialog->selectedFiles().first());
   return true;

@@ -3,16 +3,19 @@
 // a default extension added to a name typed without one, and the checks
 // the dialog makes before it accepts a name (the folder must exist; for
 // opening the file must exist; for saving a read-only file is refused).
-// Qt's own dialog is used, so the settings hold on every desktop.
+// Qt's own dialog is used, so the settings hold on every desktop; its
+// refusals are the program's warning boxes.
 //
-// Tests install a FileDialogHook: every Execute is then handed to the hook,
+// Tests set fileDialogHook(): every Execute is then handed to the hook,
 // which answers with a name (or nothing for cancel), and no window opens.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-#include <functional>
+#include <memory>
 #include <optional>
+
+#include "ui/platform/testhook.h"
 
 class QWidget;
 class QFileDialog;
@@ -29,18 +32,7 @@ struct FileDialogRequest {
   QString fileName;  // proposed: the dialog's last choice
 };
 
-using FileDialogHook = std::function<std::optional<QString>(const FileDialogRequest&)>;
-
-class ScopedFileDialogHook {
- public:
-  explicit ScopedFileDialogHook(FileDialogHook hook);
-  ~ScopedFileDialogHook();
-  ScopedFileDialogHook(const ScopedFileDialogHook&) = delete;
-  ScopedFileDialogHook& operator=(const ScopedFileDialogHook&) = delete;
-
- private:
-  FileDialogHook previous_;
-};
+TestHook<std::optional<QString>(const FileDialogRequest&)>& fileDialogHook();
 
 class TFileDialog {
  public:
@@ -56,8 +48,8 @@ class TFileDialog {
 
   // The filter list as Qt name filters: "*.*" means every name.
   static QStringList nameFilters(const QString& filter);
-  // The dialog as Execute shows it, for tests that drive it; owned by the caller.
-  QFileDialog* createDialog() const;
+  // The dialog as Execute shows it, for tests that drive it.
+  std::unique_ptr<QFileDialog> createDialog() const;
 
  private:
   FileDialogKind kind_;

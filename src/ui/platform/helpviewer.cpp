@@ -389,7 +389,7 @@ HelpWindow* HelpViewer::openWindow(std::shared_ptr<const HelpFile> file) {
 }
 
 void HelpViewer::showContents() {
-  if (hook_) return hook_({HelpCommand::Contents, 0, {}, {}});
+  if (helpRequestHook()) return helpRequestHook().function({HelpCommand::Contents, 0, {}, {}});
   const auto help = file();
   if (!help) return;
   HelpWindow* window = openWindow(help);
@@ -398,7 +398,9 @@ void HelpViewer::showContents() {
 }
 
 void HelpViewer::showContext(int context, QPoint position) {
-  if (hook_) return hook_({HelpCommand::ContextPopup, context, {}, position});
+  if (helpRequestHook()) {
+    return helpRequestHook().function({HelpCommand::ContextPopup, context, {}, position});
+  }
   // Topic 0, asked for by a menu item without a number, is the contents.
   if (context == 0) return showContents();
   const auto help = file();
@@ -421,7 +423,7 @@ void HelpViewer::showContext(int context, QPoint position) {
 }
 
 void HelpViewer::showKeyword(const QString& keyword) {
-  if (hook_) return hook_({HelpCommand::Keyword, 0, keyword, {}});
+  if (helpRequestHook()) return helpRequestHook().function({HelpCommand::Keyword, 0, keyword, {}});
   const auto help = file();
   if (!help) return;
   const std::vector<int> found = help->findKeyword(keyword);
@@ -451,16 +453,13 @@ int HelpViewer::currentTopic() const {
   return window_ ? window_->current() : -1;
 }
 
-HelpRequestHook HelpViewer::setRequestHook(HelpRequestHook hook) {
-  return std::exchange(hook_, std::move(hook));
+TestHook<void(const HelpRequest&)>& helpRequestHook() {
+  static TestHook<void(const HelpRequest&)> hook;
+  return hook;
 }
 
 HelpRequestRecorder::HelpRequestRecorder()
-    : previous_(HelpViewer::instance().setRequestHook(
-          [this](const HelpRequest& request) { requests_.push_back(request); })) {}
-
-HelpRequestRecorder::~HelpRequestRecorder() {
-  HelpViewer::instance().setRequestHook(std::move(previous_));
-}
+    : hook_(helpRequestHook(),
+            [this](const HelpRequest& request) { requests_.push_back(request); }) {}
 
 }  // namespace paxamon

@@ -17,7 +17,7 @@
 // viewer says so in a small box of its own (not modal, as the separate
 // help program's box would be).
 //
-// Tests install a HelpRequestHook (or a HelpRequestRecorder): requests then
+// Tests set helpRequestHook() (or use a HelpRequestRecorder): requests then
 // go to the hook only and no window opens.
 #pragma once
 
@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "ui/platform/helpfile.h"
+#include "ui/platform/testhook.h"
 
 class QWidget;
 
@@ -44,7 +45,7 @@ struct HelpRequest {
   QPoint position;  // ContextPopup: where the pop-up goes, in screen pixels
 };
 
-using HelpRequestHook = std::function<void(const HelpRequest&)>;
+TestHook<void(const HelpRequest&)>& helpRequestHook();
 
 class HelpWindow;
 
@@ -74,9 +75,6 @@ class HelpViewer {
   // The topic the help window shows, or -1.
   int currentTopic() const;
 
-  // Returns the hook before.
-  HelpRequestHook setRequestHook(HelpRequestHook hook);
-
  private:
   HelpViewer() = default;
   // The file, read anew when it changed; null (after saying so) when missing.
@@ -93,14 +91,12 @@ class HelpViewer {
   QPointer<HelpWindow> window_;
   QPointer<QWidget> popup_;
   QPointer<QWidget> box_;
-  HelpRequestHook hook_;
 };
 
 // Records every request while it lives, instead of showing anything.
 class HelpRequestRecorder {
  public:
   HelpRequestRecorder();
-  ~HelpRequestRecorder();
   HelpRequestRecorder(const HelpRequestRecorder&) = delete;
   HelpRequestRecorder& operator=(const HelpRequestRecorder&) = delete;
 
@@ -109,7 +105,7 @@ class HelpRequestRecorder {
 
  private:
   std::vector<HelpRequest> requests_;
-  HelpRequestHook previous_;
+  ScopedHook<void(const HelpRequest&)> hook_;
 };
 
 }  // namespace paxamon

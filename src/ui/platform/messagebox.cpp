@@ -11,17 +11,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/platform/application.h"
 #include "ui/platform/dialogkeys.h"
 #include "ui/platform/placement.h"
 
 namespace paxamon {
 
 namespace {
-
-MessageBoxHook& currentHook() {
-  static MessageBoxHook hook;
-  return hook;
-}
 
 // The box window. Sizes follow the platform's message dialog, which are in
 // dialog units: a quarter of the font's average character width across and
@@ -80,7 +76,9 @@ class MessageDialog : public QDialog {
       auto* icon = new QLabel(this);
       icon->setObjectName(QStringLiteral("icon"));
       const auto pixmap = request_.icon == MessageBoxIcon::Stop ? QStyle::SP_MessageBoxCritical
-                                                                : QStyle::SP_MessageBoxQuestion;
+                          : request_.icon == MessageBoxIcon::Question
+                              ? QStyle::SP_MessageBoxQuestion
+                              : QStyle::SP_MessageBoxWarning;
       icon->setPixmap(style()->standardIcon(pixmap, nullptr, this).pixmap(kIconSize, kIconSize));
       icon->setProperty("paxamonIcon", static_cast<int>(request_.icon));
       icon->setGeometry(horzMargin, vertMargin, kIconSize, kIconSize);
@@ -129,9 +127,9 @@ class MessageDialog : public QDialog {
   MessageBoxRequest request_;
 };
 
-MessageBoxResult show(MessageBoxKind kind, const QString& text) {
-  const MessageBoxRequest request = messageBoxRequest(kind, text);
-  if (const MessageBoxHook hook = currentHook()) return hook(request);
+MessageBoxResult show(MessageBoxKind kind, const QString& text, const QString& caption = {}) {
+  const MessageBoxRequest request = messageBoxRequest(kind, text, caption);
+  if (messageBoxHook()) return messageBoxHook().function(request);
   MessageDialog dialog(request, QApplication::activeWindow());
   const int chosen = dialog.exec();
   if (chosen < 0 || chosen >= request.results.size()) return MessageBoxResult::Closed;
@@ -140,20 +138,23 @@ MessageBoxResult show(MessageBoxKind kind, const QString& text) {
 
 }  // namespace
 
-ScopedMessageBoxHook::ScopedMessageBoxHook(MessageBoxHook hook)
-    : previous_(std::exchange(currentHook(), std::move(hook))) {}
-
-ScopedMessageBoxHook::~ScopedMessageBoxHook() {
-  currentHook() = std::move(previous_);
+TestHook<MessageBoxResult(const MessageBoxRequest&)>& messageBoxHook() {
+  static TestHook<MessageBoxResult(const MessageBoxRequest&)> hook;
+  return hook;
 }
 
-MessageBoxRequest messageBoxRequest(MessageBoxKind kind, const QString& text) {
+MessageBoxRequest messageBoxRequest(MessageBoxKind kind, const QString& text,
+                                    const QString& caption) {
   MessageBoxRequest request;
   request.kind = kind;
   request.text = text;
   switch (kind) {
     case MessageBoxKind::Plain:
       request.caption = kApplicationTitle;
+      break;
+    case MessageBoxKind::Warning:
+      request.caption = caption;
+      request.icon = MessageBoxIcon::Exclamation;
       break;
     case MessageBoxKind::Error:
       request.caption = QStringLiteral("Fehler");
@@ -173,8 +174,8 @@ MessageBoxRequest messageBoxRequest(MessageBoxKind kind, const QString& text) {
   return request;
 }
 
-QDialog* createMessageBox(const MessageBoxRequest& request) {
-  return new MessageDialog(request, nullptr);
+std::unique_ptr<QDialog> createMessageBox(const MessageBoxRequest& request) {
+  return std::make_unique<MessageDialog>(request, nullptr);
 }
 
 QString messageBoxDisplayText(const QString& text) {
@@ -194,6 +195,10 @@ MessageBoxResult showError(const QString& text) {
 
 MessageBoxResult askQuestion(const QString& text) {
   return show(MessageBoxKind::Question, text);
+}
+
+MessageBoxResult showWarning(const QString& caption, const QString& text) {
+  return show(MessageBoxKind::Warning, text, caption);
 }
 
 }  // namespace paxamon

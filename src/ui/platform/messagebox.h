@@ -1,25 +1,25 @@
-// The program's three message boxes: plain, error and question. Each is
-// modal, centred on the screen, shows its text word-wrapped and exactly as
-// given (a carriage return, alone or before a line feed, is a line break,
-// so a leading "\r" shows as an empty first line) and returns the answer.
+// The program's message boxes: plain, error and question, and the warning
+// with which a file dialog refuses a name. Each is modal, centred on the
+// screen, shows its text word-wrapped and exactly as given (a carriage
+// return, alone or before a line feed, is a line break, so a leading "\r"
+// shows as an empty first line) and returns the answer.
 //
-// Tests install a MessageBoxHook: every box is then handed to the hook,
-// which sees what the box would show and answers it, and no window opens.
+// Tests set messageBoxHook(): every box is then handed to the hook, which
+// sees what the box would show and answers it, and no window opens.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-#include <functional>
+#include <memory>
+
+#include "ui/platform/testhook.h"
 
 class QDialog;
 
 namespace paxamon {
 
-// The application title, caption of the plain box.
-inline const QString kApplicationTitle = QStringLiteral("Paxamon");
-
-enum class MessageBoxKind { Plain, Error, Question };
-enum class MessageBoxIcon { None, Stop, Question };
+enum class MessageBoxKind { Plain, Error, Question, Warning };
+enum class MessageBoxIcon { None, Stop, Question, Exclamation };
 
 // How a box was left: with one of its buttons, or with the window's close
 // control (Closed). Escape presses the box's escape button.
@@ -37,20 +37,7 @@ struct MessageBoxRequest {
   QList<MessageBoxResult> results;  // the result of each button
 };
 
-using MessageBoxHook = std::function<MessageBoxResult(const MessageBoxRequest&)>;
-
-// Installs the hook for the lifetime of this object, restoring the one
-// before it afterwards.
-class ScopedMessageBoxHook {
- public:
-  explicit ScopedMessageBoxHook(MessageBoxHook hook);
-  ~ScopedMessageBoxHook();
-  ScopedMessageBoxHook(const ScopedMessageBoxHook&) = delete;
-  ScopedMessageBoxHook& operator=(const ScopedMessageBoxHook&) = delete;
-
- private:
-  MessageBoxHook previous_;
-};
+TestHook<MessageBoxResult(const MessageBoxRequest&)>& messageBoxHook();
 
 // Caption "Paxamon", no icon, "OK". Returns Ok or Closed.
 MessageBoxResult showMessage(const QString& text);
@@ -59,14 +46,18 @@ MessageBoxResult showError(const QString& text);
 // Caption "Bestätigen", the question-mark icon, "&Ja" (Enter) and "&Nein"
 // (Escape). Returns Yes, No, or Closed; the caller decides what Closed means.
 MessageBoxResult askQuestion(const QString& text);
+// Caption as given (the refusing dialog's title), the exclamation icon,
+// "OK". Returns Ok or Closed.
+MessageBoxResult showWarning(const QString& caption, const QString& text);
 
-// What a box of this kind shows with this text.
-MessageBoxRequest messageBoxRequest(MessageBoxKind kind, const QString& text);
+// What a box of this kind shows with this text; caption only for a warning.
+MessageBoxRequest messageBoxRequest(MessageBoxKind kind, const QString& text,
+                                    const QString& caption = {});
 
 // Builds the box window for a request without showing it, for tests that
 // look at it. Its exec() returns the index of the chosen result in
-// request.results. The caller owns the dialog.
-QDialog* createMessageBox(const MessageBoxRequest& request);
+// request.results.
+std::unique_ptr<QDialog> createMessageBox(const MessageBoxRequest& request);
 
 // The text as the box lays it out: every "\r\n" and every lone "\r" become
 // "\n".

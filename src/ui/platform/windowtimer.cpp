@@ -43,10 +43,7 @@ void TTimer::restart() {
 
 void TTimer::tick() {
   timer_.start(effectivePeriod());
-  // A copy, since the handler may replace itself. (To destroy the timer from
-  // its own handler, use deleteLater.)
-  const std::function<void()> handler = OnTimer;
-  if (handler) handler();
+  emit timeout();
 }
 
 void waitServingEvents(int milliseconds) {

@@ -1,5 +1,6 @@
 // TTimer: the window timer of the platform the program was designed for.
-// It fires OnTimer every Interval milliseconds while Enabled, on the GUI
+// It signals timeout (the platform's OnTimer) every Interval milliseconds
+// while Enabled, on the GUI
 // thread. That platform never delivers timer ticks closer together than
 // 10 ms, so an Interval from 1 to 9 behaves as 10; an Interval of 0 stops
 // the timer. Changing Interval or Enabled starts the period afresh.
@@ -7,7 +8,6 @@
 
 #include <QObject>
 #include <QTimer>
-#include <functional>
 
 namespace paxamon {
 
@@ -31,10 +31,10 @@ class TTimer : public QObject {
   int effectivePeriod() const;
   bool isTicking() const { return timer_.isActive(); }
 
-  // Called on every tick; a tick without a handler does nothing.
-  std::function<void()> OnTimer;
-
  signals:
+  // Every tick.
+  void timeout();
+
   void IntervalChanged();
   void EnabledChanged();
 

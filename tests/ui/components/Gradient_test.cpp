@@ -137,21 +137,21 @@ TEST(GradientColors, RoundingAndLightening) {
   EXPECT_EQ(DarkenColor(rgbColor(10, 100, 200), 20), rgbColor(0, 80, 180));
 }
 
-TEST(TGradientTest, WritesCompareAndAnnounceAssignValuesCopiesWithoutCallbacks) {
+TEST(TGradientTest, WritesCompareAndAnnounceAssignValuesCopiesWithoutConnections) {
   TGradient g, other;
-  std::vector<QObject*> senders;
-  g.setOnChange([&](QObject* s) { senders.push_back(s); });
+  int announced = 0;
+  QObject::connect(&g, &TGradient::changed, [&] { ++announced; });
   g.setLineSize(3);  // the default: no announcement
   g.setColor1(clGray);
   g.setColorCount(3);
-  EXPECT_TRUE(senders.empty());
+  EXPECT_EQ(announced, 0);
   g.setLineSize(5);
   g.setLineDirection(diVertical);
-  EXPECT_EQ(senders, (std::vector<QObject*>{&g, &g}));
-  other.setOnChange([](QObject*) { FAIL() << "callback copied"; });
+  EXPECT_EQ(announced, 2);
+  QObject::connect(&other, &TGradient::changed, [] { FAIL() << "connection copied"; });
   g.AssignValues(other);  // announces once even when nothing differs,
-  g.AssignValues(other);  // and leaves the callbacks alone
-  EXPECT_TRUE(senders.size() == 4 && g.lineSize() == 3);
+  g.AssignValues(other);  // and leaves the connections alone
+  EXPECT_TRUE(announced == 4 && g.lineSize() == 3);
 }
 
 TEST(TDfGradientTest, CopiesTheGradientRebuildsWhenPaintedAndShowsColor) {

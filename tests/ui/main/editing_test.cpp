@@ -4,11 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "ui/main/TForm1.h"
 #include "ui/platform/contexthelp.h"
@@ -35,12 +32,13 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 class Editing : public testing::Test {
  protected:
   Editing()
-      : dialogs_([this](const FileDialogRequest& r) -> std::optional<QString> {
-          requests.push_back(r);
-          if (answerName.isEmpty()) return std::nullopt;
-          return dir.filePath(answerName);
-        }),
-        boxes_([this](const MessageBoxRequest& r) {
+      : dialogs_(fileDialogHook(),
+                 [this](const FileDialogRequest& r) -> std::optional<QString> {
+                   requests.push_back(r);
+                   if (answerName.isEmpty()) return std::nullopt;
+                   return dir.filePath(answerName);
+                 }),
+        boxes_(messageBoxHook(), [this](const MessageBoxRequest& r) {
           boxes.push_back(r);
           return boxAnswer;
         }) {
@@ -65,8 +63,8 @@ class Editing : public testing::Test {
   MessageBoxResult boxAnswer = MessageBoxResult::Ok;
 
  private:
-  ScopedFileDialogHook dialogs_;
-  ScopedMessageBoxHook boxes_;
+  ScopedHook<std::optional<QString>(const FileDialogRequest&)> dialogs_;
+  ScopedHook<MessageBoxResult(const MessageBoxRequest&)> boxes_;
 };
 
 TEST_F(Editing, SaveWritesTheGridTextsExactly) {
@@ -257,30 +255,6 @@ TEST_F(Editing, F1AsksForTheInstructionsKeyword) {
   EXPECT_EQ(recorder.requests()[1].keyword, QString::fromUtf8("Befehl, ÄBC"));
   EXPECT_EQ(recorder.requests()[2].keyword, "Befehl, SSAB");
   EXPECT_EQ(helpContext(form.Mem2), 204);
-}
-
-TEST(FileDialog, TheRealDialogCompletesTheExtension) {
-  QTemporaryDir dir;
-  writeFile(dir.filePath("test.pax"), "END\r\n");
-  for (FileDialogKind kind : {FileDialogKind::Open, FileDialogKind::Save}) {
-    TFileDialog dialog(kind, nullptr);
-    dialog.Title = "Laden";
-    dialog.Filter = "Paxamon Dateien|*.pax|Alle Dateien|*.*";
-    dialog.DefaultExt = "pax";
-    dialog.FileName = dir.filePath("other");
-    QTimer::singleShot(0, [] {
-      auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(d, nullptr);
-      EXPECT_EQ(d->windowTitle(), "Laden");
-      EXPECT_EQ(d->selectedNameFilter(), "Paxamon Dateien");  // the first entry, shown by name
-      auto* name = d->findChild<QLineEdit*>("fileNameEdit");
-      ASSERT_NE(name, nullptr);
-      name->setText("test");
-      QTest::keyClick(name, Qt::Key_Return);
-    });
-    ASSERT_TRUE(dialog.Execute());
-    EXPECT_EQ(QDir::fromNativeSeparators(dialog.FileName), dir.filePath("test.pax"));
-  }
 }
 
 }  // namespace

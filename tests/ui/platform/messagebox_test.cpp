@@ -20,7 +20,7 @@ const QString kOverwrite =
 
 TEST(MessageBox, TheHookSeesEachKindAndAnswersIt) {
   std::vector<MessageBoxRequest> seen;
-  ScopedMessageBoxHook hook([&](const MessageBoxRequest& request) {
+  ScopedHook hook(messageBoxHook(), [&](const MessageBoxRequest& request) {
     seen.push_back(request);
     return request.kind == MessageBoxKind::Question ? MessageBoxResult::Closed
                                                     : MessageBoxResult::Ok;
@@ -40,7 +40,7 @@ TEST(MessageBox, TheHookSeesEachKindAndAnswersIt) {
 TEST(MessageBox, BoxWindowsShowTheirTextExactlyCentredOnTheScreen) {
   const auto check = [](MessageBoxKind kind, const QString& text, const QString& title, bool icon,
                         const QStringList& buttons) {
-    const std::unique_ptr<QDialog> box(createMessageBox(messageBoxRequest(kind, text)));
+    const std::unique_ptr<QDialog> box = createMessageBox(messageBoxRequest(kind, text));
     EXPECT_EQ(box->windowTitle(), title);
     EXPECT_EQ(box->findChild<QLabel*>("icon") != nullptr, icon) << title.toStdString();
     QStringList shown;
