@@ -6,6 +6,7 @@
 #include "ui/components/bi_btns.h"
 #include "ui/main/TForm1.h"
 #include "ui/main/glyphs.h"
+#include "ui/main/helpcontexts.h"
 #include "ui/platform/colors.h"
 #include "ui/platform/contexthelp.h"
 #include "ui/platform/controls.h"
@@ -166,12 +167,12 @@ void TForm1::createControls() {
   Mem2 = memoryGrid(GroupBox1, 144);
   setTabOrder(Mem1, Mem2);
 
-  setHelpContext(EIR, 200);
-  setHelpContext(EPC, 201);
-  setHelpContext(EXR, 202);
-  setHelpContext(EAK, 203);
-  setHelpContext(Mem1, 204);
-  setHelpContext(Mem2, 204);
+  setHelpContext(EIR, hcIR);
+  setHelpContext(EPC, hcPC);
+  setHelpContext(EXR, hcXR);
+  setHelpContext(EAK, hcAK);
+  setHelpContext(Mem1, hcMemory);
+  setHelpContext(Mem2, hcMemory);
 
   Bevel1 = topLine(Client, 120, 72, 57);
   Bevel2 = topLine(Client, 120, 96, 57);
@@ -223,25 +224,27 @@ void TForm1::createMenu() {
   };
 
   N6Datei1 = bar->addMenu(QStringLiteral("&Datei"));
-  Neu1 = item(N6Datei1, QStringLiteral("&Neues Programm"), 103);
-  Programmladen1 = item(N6Datei1, QStringLiteral("Programm &laden"), 104, QKeySequence("Ctrl+L"));
+  Neu1 = item(N6Datei1, QStringLiteral("&Neues Programm"), hcNewProgram);
+  Programmladen1 =
+      item(N6Datei1, QStringLiteral("Programm &laden"), hcLoad, QKeySequence("Ctrl+L"));
   Programmspeichern1 =
-      item(N6Datei1, QStringLiteral("Programm &speichern"), 105, QKeySequence("Ctrl+S"));
+      item(N6Datei1, QStringLiteral("Programm &speichern"), hcSave, QKeySequence("Ctrl+S"));
   N6Datei1->addSeparator();
-  Beenden1 = item(N6Datei1, QStringLiteral("&Beenden"), 100);
+  Beenden1 = item(N6Datei1, QStringLiteral("&Beenden"), hcQuit);
 
   Ablauf1 = bar->addMenu(QStringLiteral("&Ablauf"));
-  ausfhren1 = item(Ablauf1, QStringLiteral("&Ausführen"), 101, QKeySequence(Qt::Key_F9));
+  ausfhren1 = item(Ablauf1, QStringLiteral("&Ausführen"), hcRun, QKeySequence(Qt::Key_F9));
   Ablauf1->addSeparator();
-  MEinzel = item(Ablauf1, QStringLiteral("&Einzelschritte"), 107, QKeySequence(Qt::Key_F7));
+  MEinzel =
+      item(Ablauf1, QStringLiteral("&Einzelschritte"), hcSingleSteps, QKeySequence(Qt::Key_F7));
   MEinzel->setCheckable(true);
   MEinzel->setChecked(true);
-  MAlle = item(Ablauf1, QStringLiteral("&Gesamtdurchlauf"), 108, QKeySequence(Qt::Key_F8));
+  MAlle = item(Ablauf1, QStringLiteral("&Gesamtdurchlauf"), hcFullRun, QKeySequence(Qt::Key_F8));
   MAlle->setCheckable(true);
 
   Hilfe1 = bar->addMenu(QStringLiteral("&Hilfe"));
   HilfezuPaxamon1 = item(Hilfe1, QStringLiteral("&Hilfe zu Paxamon"), 0);
-  Befehlsbersicht1 = item(Hilfe1, QStringLiteral("Be&fehlsübersicht"), 106);
+  Befehlsbersicht1 = item(Hilfe1, QStringLiteral("Be&fehlsübersicht"), hcOverview);
   Hilfe1->addSeparator();
   ber1 = item(Hilfe1, QStringLiteral("Ü&ber..."), 0);
 }

@@ -3,17 +3,12 @@
 #include "machine/celledit.h"
 #include "machine/notation.h"
 #include "ui/main/TForm1.h"
+#include "ui/main/helpcontexts.h"
 #include "ui/platform/contexthelp.h"
 #include "ui/platform/helpviewer.h"
 #include "ui/platform/textcodec.h"
 
 namespace paxamon {
-
-namespace {
-constexpr int kGridHelpContext = 204;
-constexpr char32_t kEnter = 13;
-constexpr char32_t kBackspace = 8;
-}  // namespace
 
 void TForm1::Mem1KeyDown(Word& key, TShiftState) {
   memKeyDown(Mem1, key);
@@ -50,23 +45,23 @@ void TForm1::memKeyDown(TStringGrid* grid, Word key) {
 }
 
 void TForm1::memKeyPress(TStringGrid* grid, char32_t& key) {
-  if (key == kEnter) {
+  if (key == ch::Enter) {
     key = 0;
     enterOperation(grid);
-  } else if (key == kBackspace && grid->Cells(0, grid->Row()).isEmpty()) {
+  } else if (key == ch::Backspace && grid->Cells(0, grid->Row()).isEmpty()) {
     key = 0;
     backspaceOperation(grid);
   }
   // A cell of exactly 9 characters takes nothing more but Backspace; a
   // longer (pasted or loaded) text still takes typing.
-  if (key != 0 && key != kBackspace &&
+  if (key != 0 && key != ch::Backspace &&
       grid->Cells(0, grid->Row()).size() == static_cast<qsizetype>(kCellCapacity)) {
     key = 0;
   }
 }
 
 void TForm1::memKeyUp(TStringGrid* grid) {
-  setHelpContext(grid, kGridHelpContext);
+  setHelpContext(grid, hcMemory);
 }
 
 void TForm1::fillWorkingCopy() {

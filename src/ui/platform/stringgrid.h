@@ -35,51 +35,15 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
-#include <cstdint>
 #include <functional>
 
 #include "ui/platform/colors.h"
+#include "ui/platform/keys.h"
 
 namespace paxamon {
 
-using Word = std::uint16_t;
-
-// The platform's virtual key codes, as key handlers receive them.
-namespace vk {
-inline constexpr Word Back = 8;
-inline constexpr Word Tab = 9;
-inline constexpr Word Return = 13;
-inline constexpr Word Shift = 16;
-inline constexpr Word Control = 17;
-inline constexpr Word Menu = 18;  // Alt
-inline constexpr Word Pause = 19;
-inline constexpr Word Capital = 20;
-inline constexpr Word Escape = 27;
-inline constexpr Word Space = 32;
-inline constexpr Word Prior = 33;  // Page Up
-inline constexpr Word Next = 34;   // Page Down
-inline constexpr Word End = 35;
-inline constexpr Word Home = 36;
-inline constexpr Word Left = 37;
-inline constexpr Word Up = 38;
-inline constexpr Word Right = 39;
-inline constexpr Word Down = 40;
-inline constexpr Word Insert = 45;
-inline constexpr Word Delete = 46;
-inline constexpr Word Apps = 93;
-inline constexpr Word Numpad0 = 96;  // to Numpad9 = 105
-inline constexpr Word F1 = 112;      // to F24 = 135
-inline constexpr Word NumLock = 144;
-inline constexpr Word Unknown = 0xFF;  // a key without a code of its own
-}  // namespace vk
-
-struct TShiftState {
-  bool shift = false;
-  bool alt = false;
-  bool ctrl = false;
-  friend bool operator==(const TShiftState&, const TShiftState&) = default;
-};
-
+// The key handlers are callbacks rather than signals: like the platform's,
+// they may change the key or character they receive, through the reference.
 using TKeyEvent = std::function<void(Word& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(char32_t& key)>;
 
@@ -169,10 +133,6 @@ class TStringGrid : public QWidget {
   TKeyEvent OnKeyDown;
   TKeyPressEvent OnKeyPress;
   TKeyEvent OnKeyUp;
-
-  // The platform key code and shift state of a Qt key event.
-  static Word virtualKey(const QKeyEvent& event);
-  static TShiftState shiftState(Qt::KeyboardModifiers modifiers);
 
   QSize sizeHint() const override;
 
