@@ -8,6 +8,7 @@
 
 #include "ui/platform/drawing.h"
 #include "ui/platform/fonts.h"
+#include "ui/platform/property.h"
 
 namespace paxamon {
 
@@ -29,34 +30,29 @@ TArtLabel::TArtLabel(QWidget* parent) : TGraphicControl(parent), m_gradient(new 
 // --- Properties ----------------------------------------------------------------
 
 void TArtLabel::setArtStyle(TArtStyle value) {
-  if (value == m_artStyle) return;
-  m_artStyle = value;
+  if (!storeIfChanged(m_artStyle, value)) return;
   repaint();
 }
 
 void TArtLabel::setCaption(const QString& value) {
-  if (value == m_caption) return;
-  m_caption = value;
+  if (!storeIfChanged(m_caption, value)) return;
   repaint();
 }
 
 void TArtLabel::setFontColor(TColor value) {
-  if (value == m_fontColor) return;
-  m_fontColor = value;
+  if (!storeIfChanged(m_fontColor, value)) return;
   repaint();
 }
 
 void TArtLabel::setTransparent(bool value) {
-  if (value == m_transparent) return;
-  m_transparent = value;
+  if (!storeIfChanged(m_transparent, value)) return;
   // Opaque, the label covers its whole area and Qt need not paint beneath.
   setAttribute(Qt::WA_OpaquePaintEvent, !value);
   repaint();
 }
 
 void TArtLabel::setColor(TColor value) {
-  if (value == m_color) return;
-  m_color = value;
+  if (!storeIfChanged(m_color, value)) return;
   repaint();
 }
 
@@ -67,26 +63,22 @@ void TArtLabel::setBitmap(const QImage& value) {
 }
 
 void TArtLabel::setShadowColor(TColor value) {
-  if (value == m_shadowColor) return;
-  m_shadowColor = value;
+  if (!storeIfChanged(m_shadowColor, value)) return;
   if (m_artStyle.contains(asShadow)) repaint();
 }
 
 void TArtLabel::setOutlineColor(TColor value) {
-  if (value == m_outlineColor) return;
-  m_outlineColor = value;
+  if (!storeIfChanged(m_outlineColor, value)) return;
   if (m_artStyle.contains(asOutlined)) repaint();
 }
 
 void TArtLabel::setAutoSize(bool value) {
-  if (value == m_autoSize) return;
-  m_autoSize = value;
+  if (!storeIfChanged(m_autoSize, value)) return;
   repaint();
 }
 
 void TArtLabel::setShadowLength(int value) {
-  if (value == m_shadowLength) return;
-  m_shadowLength = value;
+  if (!storeIfChanged(m_shadowLength, value)) return;
   if (m_artStyle.contains(asShadow)) repaint();
 }
 
@@ -95,8 +87,7 @@ void TArtLabel::setGradient(const TGradient* source) {
 }
 
 void TArtLabel::setTextAlign(TAlignment value) {
-  if (value == m_textAlign) return;
-  m_textAlign = value;
+  if (!storeIfChanged(m_textAlign, value)) return;
   repaint();
 }
 

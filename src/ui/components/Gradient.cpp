@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "ui/platform/drawing.h"
+#include "ui/platform/property.h"
 
 namespace paxamon {
 
@@ -19,33 +20,28 @@ void TGradient::Changed() {
 }
 
 void TGradient::setGradientStyle(TGradientStyle value) {
-  if (value == m_style) return;
-  m_style = value;
+  if (!storeIfChanged(m_style, value)) return;
   Changed();
 }
 
 void TGradient::setLineSize(int value) {
-  if (value == m_lineSize) return;
-  m_lineSize = value;
+  if (!storeIfChanged(m_lineSize, value)) return;
   Changed();
 }
 
 void TGradient::setColor(int index, TColor value) {
   TColor& stored = m_colors[std::size_t(index)];
-  if (value == stored) return;
-  stored = value;
+  if (!storeIfChanged(stored, value)) return;
   Changed();
 }
 
 void TGradient::setColorCount(TColorCount value) {
-  if (value == m_colorCount) return;
-  m_colorCount = value;
+  if (!storeIfChanged(m_colorCount, value)) return;
   Changed();
 }
 
 void TGradient::setLineDirection(TDirection value) {
-  if (value == m_direction) return;
-  m_direction = value;
+  if (!storeIfChanged(m_direction, value)) return;
   Changed();
 }
 
@@ -377,8 +373,7 @@ void TDfGradient::setGradient(const TGradient* source) {
 }
 
 void TDfGradient::setColor(TColor value) {
-  if (value == m_color) return;
-  m_color = value;
+  if (!storeIfChanged(m_color, value)) return;
   update();
   RebuildBitmap();
 }

@@ -11,6 +11,7 @@
 #include "ui/platform/bitmaps.h"
 #include "ui/platform/drawing.h"
 #include "ui/platform/fonts.h"
+#include "ui/platform/property.h"
 
 // The default pictures are compiled into this static library; they must be
 // registered before the first button loads them.
@@ -56,8 +57,7 @@ TOfficeButton::TOfficeButton(QWidget* parent) : TGraphicControl(parent) {
 }
 
 void TOfficeButton::setCaption(const QString& value) {
-  if (value == m_caption) return;
-  m_caption = value;
+  if (!storeIfChanged(m_caption, value)) return;
   update();
 }
 
@@ -88,38 +88,32 @@ void TOfficeButton::setButtonFont(const QFont& value) {
 }
 
 void TOfficeButton::setFontColor(TColor value) {
-  if (value == m_fontColor) return;
-  m_fontColor = value;
+  if (!storeIfChanged(m_fontColor, value)) return;
   update();
 }
 
 void TOfficeButton::setRoundSize(int value) {
-  if (value == m_roundSize) return;
-  m_roundSize = value;
+  if (!storeIfChanged(m_roundSize, value)) return;
   update();
 }
 
 void TOfficeButton::setTransparentColor(TColor value) {
-  if (value == m_transparentColor) return;
-  m_transparentColor = value;
+  if (!storeIfChanged(m_transparentColor, value)) return;
   update();
 }
 
 void TOfficeButton::setColor(TColor value) {
-  if (value == m_color) return;
-  m_color = value;
+  if (!storeIfChanged(m_color, value)) return;
   update();
 }
 
 void TOfficeButton::setShowHint(bool value) {
-  if (value == m_showHint) return;
-  m_showHint = value;
+  if (!storeIfChanged(m_showHint, value)) return;
   setToolTip(m_showHint ? m_hint : QString());
 }
 
 void TOfficeButton::setHint(const QString& value) {
-  if (value == m_hint) return;
-  m_hint = value;
+  if (!storeIfChanged(m_hint, value)) return;
   setToolTip(m_showHint ? m_hint : QString());
 }
 
@@ -208,16 +202,10 @@ void TOfficeButton::Paint(QPainter& p) {
   // painted in the button's colour.
   const QImage& glyph = m_mouseInside ? (m_mousePressed ? m_downGlyph : m_onGlyph) : m_offGlyph;
   if (!pictureRect.isEmpty() && !glyph.isNull()) {
-    QImage part = glyph.copy(QRect(0, 0, std::min(gw, glyph.width()), std::min(gh, glyph.height())))
-                      .convertToFormat(QImage::Format_RGB32);
-    const QRgb key = toQColor(m_transparentColor).rgb() & RGB_MASK;
-    const QRgb fill = face.rgb();
-    for (int y = 0; y < part.height(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
-      for (int x = 0; x < part.width(); ++x)
-        if ((line[x] & RGB_MASK) == key) line[x] = fill;
-    }
-    p.drawImage(pictureRect.topLeft(), part);
+    const QImage part =
+        glyph.copy(QRect(0, 0, std::min(gw, glyph.width()), std::min(gh, glyph.height())));
+    p.drawImage(pictureRect.topLeft(),
+                replaceColor(part, toQColor(m_transparentColor).rgb(), face.rgb()));
   }
 
   // The caption on an opaque background in the button's colour.

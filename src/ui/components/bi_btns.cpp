@@ -14,6 +14,7 @@
 
 #include "ui/platform/dialogkeys.h"
 #include "ui/platform/drawing.h"
+#include "ui/platform/property.h"
 
 namespace paxamon {
 
@@ -43,8 +44,7 @@ void TBI_basebutton::activateByAccessKey() {
 }
 
 void TBI_basebutton::setLightColor(TColor value) {
-  if (value == m_lightColor) return;
-  m_lightColor = value;
+  if (!storeIfChanged(m_lightColor, value)) return;
   update();
 }
 
@@ -87,32 +87,27 @@ void TBI_basebutton::DropDownMenuDestroyed() {
 }
 
 void TBI_basebutton::setGrayedInactive(bool value) {
-  if (value == m_grayedInactive) return;
-  m_grayedInactive = value;
+  if (!storeIfChanged(m_grayedInactive, value)) return;
   update();
 }
 
 void TBI_basebutton::setCaption(const QString& value) {
-  if (value == m_caption) return;
-  m_caption = value;
+  if (!storeIfChanged(m_caption, value)) return;
   update();
 }
 
 void TBI_basebutton::setLayout(TButtonLayout value) {
-  if (value == m_layout) return;
-  m_layout = value;
+  if (!storeIfChanged(m_layout, value)) return;
   update();
 }
 
 void TBI_basebutton::setBevelWidth(int value) {
-  if (value == m_bevelWidth) return;
-  m_bevelWidth = value;
+  if (!storeIfChanged(m_bevelWidth, value)) return;
   update();
 }
 
 void TBI_basebutton::setFontColor(TColor value) {
-  if (value == m_fontColor) return;
-  m_fontColor = value;
+  if (!storeIfChanged(m_fontColor, value)) return;
   update();
 }
 
@@ -132,8 +127,7 @@ void TBI_basebutton::setDown(bool value) {
 }
 
 void TBI_basebutton::setGroupIndex(int value) {
-  if (value == m_groupIndex) return;
-  m_groupIndex = value;
+  if (!storeIfChanged(m_groupIndex, value)) return;
   if (value == 0 && m_down) {
     m_down = false;
     update();
@@ -141,8 +135,7 @@ void TBI_basebutton::setGroupIndex(int value) {
 }
 
 void TBI_basebutton::setButtonEnabled(bool value) {
-  if (value == m_enabled) return;
-  m_enabled = value;
+  if (!storeIfChanged(m_enabled, value)) return;
   update();
 }
 
@@ -153,8 +146,7 @@ void TBI_basebutton::setFlat(bool value) {
 }
 
 void TBI_basebutton::setMarkDropDown(bool value) {
-  if (value == m_markDropDown) return;
-  m_markDropDown = value;
+  if (!storeIfChanged(m_markDropDown, value)) return;
   update();
 }
 
@@ -258,11 +250,7 @@ void TBI_basebutton::drawBevel(QPainter& canvas) const {
   if (m_showBevel && m_flat) {
     QColor top = toQColor(m_lightColor), bottom = toQColor(m_shadowColor);
     if (sunken) std::swap(top, bottom);
-    QRect frame(0, 0, w, h);
-    for (int i = 0; i < m_bevelWidth && frame.width() > 0 && frame.height() > 0; ++i) {
-      drawEdgeLines(canvas, frame, top, bottom);
-      frame.adjust(1, 1, -1, -1);
-    }
+    drawEdgeRings(canvas, QRect(0, 0, w, h), m_bevelWidth, top, bottom);
   } else if (!m_flat && m_bevelWidth > 0) {
     drawButtonEdge(canvas, QRect(0, 0, w, h), sunken);
   }

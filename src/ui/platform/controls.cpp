@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "ui/platform/drawing.h"
+#include "ui/platform/property.h"
 
 namespace paxamon {
 
@@ -60,45 +61,38 @@ Qt::Alignment horizontalAlignment(TAlignment alignment) {
 TLabel::TLabel(QWidget* parent) : TGraphicControl(parent) {}
 
 void TLabel::setCaption(const QString& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
+  if (!storeIfChanged(caption_, caption)) return;
   adjustSize();
   update();
 }
 
 void TLabel::setColor(TColor color) {
-  if (color == color_) return;
-  color_ = color;
+  if (!storeIfChanged(color_, color)) return;
   update();
 }
 
 void TLabel::setFontColor(TColor color) {
-  if (color == fontColor_) return;
-  fontColor_ = color;
+  if (!storeIfChanged(fontColor_, color)) return;
   update();
 }
 
 void TLabel::setTransparent(bool transparent) {
-  if (transparent == transparent_) return;
-  transparent_ = transparent;
+  if (!storeIfChanged(transparent_, transparent)) return;
   update();
 }
 
 void TLabel::setAlignment(TAlignment alignment) {
-  if (alignment == alignment_) return;
-  alignment_ = alignment;
+  if (!storeIfChanged(alignment_, alignment)) return;
   update();
 }
 
 void TLabel::setAutoSize(bool autoSize) {
-  if (autoSize == autoSize_) return;
-  autoSize_ = autoSize;
+  if (!storeIfChanged(autoSize_, autoSize)) return;
   adjustSize();
 }
 
 void TLabel::setWordWrap(bool wordWrap) {
-  if (wordWrap == wordWrap_) return;
-  wordWrap_ = wordWrap;
+  if (!storeIfChanged(wordWrap_, wordWrap)) return;
   adjustSize();
   update();
 }
@@ -202,12 +196,12 @@ TGroupBox::TGroupBox(const QString& caption, QWidget* parent)
     : QWidget(parent), caption_(caption) {}
 
 void TGroupBox::setColor(TColor color) {
-  color_ = color;
+  if (!storeIfChanged(color_, color)) return;
   update();
 }
 
 void TGroupBox::setFontColor(TColor color) {
-  fontColor_ = color;
+  if (!storeIfChanged(fontColor_, color)) return;
   update();
 }
 
@@ -237,18 +231,17 @@ TEdit::TEdit(QWidget* parent) : QWidget(parent) {
 }
 
 void TEdit::setText(const QString& text) {
-  if (text == text_) return;
-  text_ = text;
+  if (!storeIfChanged(text_, text)) return;
   update();
 }
 
 void TEdit::setUpperCase(bool upper) {
-  upperCase_ = upper;
+  if (!storeIfChanged(upperCase_, upper)) return;
   update();
 }
 
 void TEdit::setFontColor(TColor color) {
-  fontColor_ = color;
+  if (!storeIfChanged(fontColor_, color)) return;
   update();
 }
 
@@ -257,8 +250,7 @@ void TEdit::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), toQColor(clWindow));
   // The sunken edge: shadow over dark shadow on the top and left, highlight
   // over light on the bottom and right.
-  drawEdgeLines(p, rect(), toQColor(clBtnShadow), toQColor(clBtnHighlight));
-  drawEdgeLines(p, rect().adjusted(1, 1, -1, -1), toQColor(cl3DDkShadow), toQColor(cl3DLight));
+  drawSunkenEdge(p, rect());
   p.setClipRect(rect().adjusted(2, 2, -2, -2));
   p.setFont(font());
   p.setPen(toQColor(fontColor_));

@@ -42,6 +42,30 @@ void drawEdgeLines(QPainter& painter, const QRect& rect, QColor topLeft, QColor 
   if (sides & edgeRight) painter.fillRect(QRect(right, top, 1, rect.height()), bottomRight);
 }
 
+QRect drawEdgeRings(QPainter& painter, QRect rect, int count, QColor topLeft, QColor bottomRight) {
+  for (int i = 0; i < count && rect.width() > 0 && rect.height() > 0; ++i) {
+    drawEdgeLines(painter, rect, topLeft, bottomRight);
+    rect.adjust(1, 1, -1, -1);
+  }
+  return rect;
+}
+
+void drawSunkenEdge(QPainter& painter, const QRect& rect) {
+  drawEdgeLines(painter, rect, toQColor(clBtnShadow), toQColor(clBtnHighlight));
+  drawEdgeLines(painter, rect.adjusted(1, 1, -1, -1), toQColor(cl3DDkShadow), toQColor(cl3DLight));
+}
+
+QImage replaceColor(const QImage& picture, QRgb key, QRgb fill) {
+  QImage result = picture.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < result.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+    for (int x = 0; x < result.width(); ++x) {
+      if ((line[x] & RGB_MASK) == (key & RGB_MASK)) line[x] = fill;
+    }
+  }
+  return result;
+}
+
 void drawButtonEdge(QPainter& painter, const QRect& rect, bool sunken) {
   const QColor dark = toQColor(cl3DDkShadow), light = toQColor(clBtnHighlight),
                shadow = toQColor(clBtnShadow);

@@ -38,11 +38,23 @@ enum EdgeSide { edgeLeft = 1, edgeTop = 2, edgeRight = 4, edgeBottom = 8, edgeRe
 void drawEdgeLines(QPainter& painter, const QRect& rect, QColor topLeft, QColor bottomRight,
                    int sides = edgeRect);
 
+// count rings of edge lines from rect inwards (bevels and borders); returns
+// the area left inside them.
+QRect drawEdgeRings(QPainter& painter, QRect rect, int count, QColor topLeft, QColor bottomRight);
+
+// The sunken edge of edit fields and grids: shadow over dark shadow on the
+// top and left, highlight over light on the bottom and right.
+void drawSunkenEdge(QPainter& painter, const QRect& rect);
+
 // The raised (or, when sunken, pressed) 3-D edge of a push button in the
 // system colours: two lines on the bottom and right and one on the top and
 // left when raised; one dark line on each side and a second on the top and
 // left when sunken.
 void drawButtonEdge(QPainter& painter, const QRect& rect, bool sunken);
+
+// The picture (as opaque RGB) with every pixel whose RGB equals key painted
+// in fill instead.
+QImage replaceColor(const QImage& picture, QRgb key, QRgb fill);
 
 // Draws picture with its natural size at topLeft, leaving out every pixel
 // whose RGB equals leftOut (alpha is ignored in the comparison).

@@ -1,4 +1,5 @@
 #include "ui/platform/image.h"
+#include "ui/platform/property.h"
 
 #include <QPainter>
 
@@ -13,14 +14,12 @@ void TImage::setPicture(const QImage& picture) {
 }
 
 void TImage::setCenter(bool center) {
-  if (center == center_) return;
-  center_ = center;
+  if (!storeIfChanged(center_, center)) return;
   update();
 }
 
 void TImage::setStretch(bool stretch) {
-  if (stretch == stretch_) return;
-  stretch_ = stretch;
+  if (!storeIfChanged(stretch_, stretch)) return;
   update();
 }
 

@@ -5,58 +5,51 @@
 #include <algorithm>
 
 #include "ui/platform/drawing.h"
+#include "ui/platform/property.h"
 
 namespace paxamon {
 
 TPanel::TPanel(QWidget* parent) : TGraphicControl(parent) {}
 
 void TPanel::setCaption(const QString& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
+  if (!storeIfChanged(caption_, caption)) return;
   update();
 }
 
 void TPanel::setColor(TColor color) {
-  if (color == color_) return;
-  color_ = color;
+  if (!storeIfChanged(color_, color)) return;
   update();
 }
 
 void TPanel::setFontColor(TColor color) {
-  if (color == fontColor_) return;
-  fontColor_ = color;
+  if (!storeIfChanged(fontColor_, color)) return;
   update();
 }
 
 void TPanel::setBevelOuter(TPanelBevel bevel) {
-  if (bevel == bevelOuter_) return;
-  bevelOuter_ = bevel;
+  if (!storeIfChanged(bevelOuter_, bevel)) return;
   update();
 }
 
 void TPanel::setBevelInner(TPanelBevel bevel) {
-  if (bevel == bevelInner_) return;
-  bevelInner_ = bevel;
+  if (!storeIfChanged(bevelInner_, bevel)) return;
   update();
 }
 
 void TPanel::setBevelWidth(int width) {
   width = std::max(width, 0);
-  if (width == bevelWidth_) return;
-  bevelWidth_ = width;
+  if (!storeIfChanged(bevelWidth_, width)) return;
   update();
 }
 
 void TPanel::setBorderWidth(int width) {
   width = std::max(width, 0);
-  if (width == borderWidth_) return;
-  borderWidth_ = width;
+  if (!storeIfChanged(borderWidth_, width)) return;
   update();
 }
 
 void TPanel::setAlignment(TAlignment alignment) {
-  if (alignment == alignment_) return;
-  alignment_ = alignment;
+  if (!storeIfChanged(alignment_, alignment)) return;
   update();
 }
 
@@ -72,21 +65,16 @@ void TPanel::paintEvent(QPaintEvent*) {
   QRect r = rect();
   // Rings of one-pixel lines from the outside in: the outer bevel, the
   // border in the panel's colour, the inner bevel.
-  auto rings = [&](int count, const QColor& topLeft, const QColor& bottomRight) {
-    for (int i = 0; i < count && r.isValid(); ++i) {
-      drawEdgeLines(p, r, topLeft, bottomRight);
-      r.adjust(1, 1, -1, -1);
-    }
-  };
   auto bevel = [&](TPanelBevel kind) {
     if (kind == TPanelBevel::bvNone) return;
     const bool lowered = kind == TPanelBevel::bvLowered;
     const QColor highlight = toQColor(clBtnHighlight), shadow = toQColor(clBtnShadow);
-    rings(bevelWidth_, lowered ? shadow : highlight, lowered ? highlight : shadow);
+    r = drawEdgeRings(p, r, bevelWidth_, lowered ? shadow : highlight,
+                      lowered ? highlight : shadow);
   };
   const QColor face = toQColor(color_);
   bevel(bevelOuter_);
-  rings(borderWidth_, face, face);
+  r = drawEdgeRings(p, r, borderWidth_, face, face);
   bevel(bevelInner_);
   if (!r.isValid()) return;
   p.fillRect(r, face);

@@ -15,6 +15,7 @@
 #include "ui/platform/drawing.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/keys.h"
+#include "ui/platform/property.h"
 
 namespace paxamon {
 
@@ -145,8 +146,7 @@ void TStringGrid::setRowCount(int count) {
 
 void TStringGrid::setDefaultColWidth(int width) {
   width = std::max(width, 0);
-  if (width == colWidth_) return;
-  colWidth_ = width;
+  if (!storeIfChanged(colWidth_, width)) return;
   placeEditor();
   updateGeometry();
   update();
@@ -154,34 +154,29 @@ void TStringGrid::setDefaultColWidth(int width) {
 
 void TStringGrid::setDefaultRowHeight(int height) {
   height = std::max(height, 0);
-  if (height == rowHeight_) return;
-  rowHeight_ = height;
+  if (!storeIfChanged(rowHeight_, height)) return;
   placeEditor();
   updateGeometry();
   update();
 }
 
 void TStringGrid::setBorderStyle(TBorderStyle style) {
-  if (style == borderStyle_) return;
-  borderStyle_ = style;
+  if (!storeIfChanged(borderStyle_, style)) return;
   updateFrame();
 }
 
 void TStringGrid::setCtl3D(bool on) {
-  if (on == ctl3D_) return;
-  ctl3D_ = on;
+  if (!storeIfChanged(ctl3D_, on)) return;
   updateFrame();
 }
 
 void TStringGrid::setColor(TColor color) {
-  if (color == color_) return;
-  color_ = color;
+  if (!storeIfChanged(color_, color)) return;
   updateLook();
 }
 
 void TStringGrid::setFontColor(TColor color) {
-  if (color == fontColor_) return;
-  fontColor_ = color;
+  if (!storeIfChanged(fontColor_, color)) return;
   updateLook();
 }
 
@@ -397,8 +392,7 @@ void TStringGrid::paintEvent(QPaintEvent*) {
   const QRect all = rect();
   if (borderStyle_ == TBorderStyle::Single && ctl3D_) {
     // The sunken client edge.
-    drawEdgeLines(painter, all, toQColor(clBtnShadow), toQColor(clBtnHighlight));
-    drawEdgeLines(painter, all.adjusted(1, 1, -1, -1), toQColor(cl3DDkShadow), toQColor(cl3DLight));
+    drawSunkenEdge(painter, all);
   } else if (borderStyle_ == TBorderStyle::Single) {
     const QColor frame = toQColor(clWindowFrame);
     drawEdgeLines(painter, all, frame, frame);

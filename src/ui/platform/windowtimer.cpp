@@ -1,4 +1,5 @@
 #include "ui/platform/windowtimer.h"
+#include "ui/platform/property.h"
 
 #include <QEventLoop>
 
@@ -17,15 +18,13 @@ TTimer::TTimer(QObject* parent) : QObject(parent) {
 
 void TTimer::setInterval(int milliseconds) {
   milliseconds = std::max(milliseconds, 0);
-  if (milliseconds == interval_) return;
-  interval_ = milliseconds;
+  if (!storeIfChanged(interval_, milliseconds)) return;
   restart();
   emit IntervalChanged();
 }
 
 void TTimer::setEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
+  if (!storeIfChanged(enabled_, enabled)) return;
   restart();
   emit EnabledChanged();
 }
