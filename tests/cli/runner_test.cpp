@@ -264,26 +264,5 @@ TEST_F(Runner, ReadsPipesAndStandardInput) {
   EXPECT_NE(r.err.find("paxamon-run: Standardeingabe: zu gro"), std::string::npos);
 }
 
-TEST_F(Runner, ExamplesComputeWhatTheySay) {
-  struct Example {
-    const char* file;
-    std::vector<std::pair<int, const char*>> cells;
-  };
-  const Example examples[] = {
-      {"summe.pax", {{12, "42"}}},        {"multiplikation.pax", {{22, "42"}}},
-      {"fakultaet.pax", {{21, "120"}}},   {"countdown.pax", {{20, "0"}}},
-      {"betrag.pax", {{21, "17"}}},       {"division.pax", {{22, "9"}, {23, "2"}}},
-      {"ggt.pax", {{22, "12"}}},          {"maximum.pax", {{22, "23"}}},
-      {"dreieckszahl.pax", {{21, "55"}}}, {"zaehlen.pax", {{21, "7"}}},
-  };
-  for (const Example& e : examples) {
-    const Result r = run(std::string("'") + PAXAMON_EXAMPLES + "/" + e.file + "'");
-    EXPECT_EQ(r.status, 0) << e.file;
-    EXPECT_EQ(r.err, "") << e.file;
-    for (const auto& [address, text] : e.cells)
-      EXPECT_EQ(r.cell(address), text) << e.file;
-  }
-}
-
 }  // namespace
 }  // namespace paxamon

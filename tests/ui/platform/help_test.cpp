@@ -20,9 +20,13 @@
 namespace paxamon {
 namespace {
 
+QString programsHelpFile() {
+  return QFileInfo(QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../../help/Paxamon.hlp"))
+      .absoluteFilePath();
+}
+
 TEST(HelpFile, TheProgramsHelpFileHasEveryTopicItAsksFor) {
-  const QString path =
-      QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../../help/Paxamon.hlp");
+  const QString path = programsHelpFile();
   const auto file = HelpFile::load(path);
   ASSERT_TRUE(file.has_value()) << path.toStdString();
   for (const HelpFileError& error : file->errors())
@@ -36,6 +40,21 @@ TEST(HelpFile, TheProgramsHelpFileHasEveryTopicItAsksFor) {
     const auto found = file->findKeyword(QStringLiteral("Befehl, ") + mnemonic);
     ASSERT_EQ(found.size(), 1u) << mnemonic;
     EXPECT_TRUE(file->topics()[found[0]].title.startsWith(mnemonic)) << mnemonic;
+  }
+}
+
+TEST(HelpFile, EveryTopicOfTheProgramsHelpIsInTheContentsAndTheIndex) {
+  const auto file = HelpFile::load(programsHelpFile());
+  ASSERT_TRUE(file.has_value());
+  const int contents = file->contentsTopic();
+  const QString links = file->topicHtml(contents);
+  for (int i = 0; i < static_cast<int>(file->topics().size()); ++i) {
+    const HelpTopic& topic = file->topics()[i];
+    if (i != contents) {
+      EXPECT_TRUE(links.contains(QStringLiteral("href=\"topic:%1\"").arg(i)))
+          << topic.title.toStdString();
+    }
+    EXPECT_FALSE(topic.keywords.isEmpty()) << topic.title.toStdString();
   }
 }
 
@@ -145,6 +164,33 @@ TEST(HelpViewer, ServesTheThreeRequestsAndSaysWhatIsMissing) {
   viewer.showContents();
   EXPECT_EQ(viewer.helpWindow(), nullptr);
   EXPECT_TRUE(boxText().contains("Fehlt.hlp"));
+}
+
+// F1 in a cell asks for "Befehl, " and the cell's first three characters:
+// for an empty cell, a number and a typo the program's help has an entry
+// that explains such a cell, or the next instruction.
+TEST(HelpViewer, F1InACellWithoutAnInstructionFindsAnEntryThatExplainsIt) {
+  HelpViewer& viewer = HelpViewer::instance();
+  const auto restore = qScopeGuard([&] {
+    viewer.closeAll();
+    QApplication::processEvents();
+  });
+  viewer.setHelpFile(programsHelpFile());
+  const std::pair<const char*, const char*> cases[] = {
+      {"Befehl, ", "Befehl, ? (kein Befehl)"},    {"Befehl, 12", "Befehl, ? (kein Befehl)"},
+      {"Befehl, -7", "Befehl, ? (kein Befehl)"},  {"Befehl, $FF", "Befehl, ? (kein Befehl)"},
+      {"Befehl,  42", "Befehl, ? (kein Befehl)"}, {"Befehl, LAD", "Befehl, LDA"}};
+  for (const auto& [keyword, entry] : cases) {
+    viewer.showKeyword(keyword);
+    ASSERT_NE(viewer.helpWindow(), nullptr);
+    EXPECT_EQ(viewer.helpWindow()->findChild<QListWidget*>("index")->currentItem()->text(), entry)
+        << keyword;
+  }
+  viewer.showKeyword("Befehl, ");
+  QTest::keyClick(viewer.helpWindow()->findChild<QLineEdit*>("search"), Qt::Key_Return);
+  const auto file = HelpFile::load(programsHelpFile());
+  ASSERT_TRUE(file.has_value());
+  EXPECT_EQ(file->topics()[viewer.currentTopic()].title, "F1 in einer Zelle ohne Befehl");
 }
 
 TEST(ContextHelp, F1AndShiftF1AskForTheNumberOfTheControlOrMenuItem) {
