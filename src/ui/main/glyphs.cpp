@@ -16,16 +16,6 @@ QImage blank(int size) {
   return image;
 }
 
-const QColor kBlack(0, 0, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kDarkYellow(128, 128, 0);
-const QColor kGray(128, 128, 128);
-const QColor kSilver(192, 192, 192);
-const QColor kBlue(0, 0, 255);
-const QColor kNavy(0, 0, 128);
-const QColor kRed(255, 0, 0);
-
 void line(QPainter& p, const QColor& c, int x1, int y1, int x2, int y2) {
   p.setPen(c);
   p.drawLine(x1, y1, x2, y2);
@@ -38,17 +28,17 @@ QImage newProgramGlyph() {
   QPainter p(&image);
   // The sheet with its top-right corner folded down.
   const QPolygon sheet({{2, 2}, {8, 2}, {11, 5}, {11, 15}, {2, 15}});
-  p.setPen(kBlack);
-  p.setBrush(kWhite);
+  p.setPen(toQColor(clBlack));
+  p.setBrush(toQColor(clWhite));
   p.drawPolygon(sheet);
   p.setBrush(Qt::NoBrush);
   p.drawPolyline(QPolygon({{8, 2}, {8, 5}, {11, 5}}));
   // Yellow rays around the top right, where something new begins.
-  line(p, kYellow, 11, 0, 11, 2);
-  line(p, kYellow, 13, 3, 15, 3);
-  line(p, kYellow, 12, 2, 14, 0);
-  line(p, kDarkYellow, 13, 5, 14, 6);
-  line(p, kDarkYellow, 9, 0, 9, 1);
+  line(p, toQColor(clYellow), 11, 0, 11, 2);
+  line(p, toQColor(clYellow), 13, 3, 15, 3);
+  line(p, toQColor(clYellow), 12, 2, 14, 0);
+  line(p, toQColor(clOlive), 13, 5, 14, 6);
+  line(p, toQColor(clOlive), 9, 0, 9, 1);
   return image;
 }
 
@@ -56,16 +46,16 @@ QImage loadProgramGlyph() {
   QImage image = blank(16);
   QPainter p(&image);
   // A document standing in the folder.
-  p.setPen(kBlack);
-  p.setBrush(kWhite);
+  p.setPen(toQColor(clBlack));
+  p.setBrush(toQColor(clWhite));
   p.drawRect(5, 1, 7, 8);
-  line(p, kGray, 7, 3, 10, 3);
-  line(p, kGray, 7, 5, 10, 5);
+  line(p, toQColor(clGray), 7, 3, 10, 3);
+  line(p, toQColor(clGray), 7, 5, 10, 5);
   // The folder's back and its opened front flap.
-  p.setPen(kBlack);
-  p.setBrush(kDarkYellow);
+  p.setPen(toQColor(clBlack));
+  p.setBrush(toQColor(clOlive));
   p.drawPolygon(QPolygon({{0, 4}, {3, 4}, {4, 5}, {4, 14}, {0, 14}}));
-  p.setBrush(kYellow);
+  p.setBrush(toQColor(clYellow));
   p.drawPolygon(QPolygon({{1, 14}, {4, 8}, {15, 8}, {12, 14}}));
   return image;
 }
@@ -73,27 +63,27 @@ QImage loadProgramGlyph() {
 QImage saveProgramGlyph() {
   QImage image = blank(16);
   QPainter p(&image);
-  p.setPen(kBlack);
-  p.setBrush(kBlack);
+  p.setPen(toQColor(clBlack));
+  p.setBrush(toQColor(clBlack));
   p.drawPolygon(QPolygon({{1, 1}, {14, 1}, {14, 14}, {2, 14}, {1, 13}}));
   // The label and the metal shutter.
-  p.fillRect(3, 2, 10, 6, kWhite);
-  line(p, kSilver, 4, 4, 11, 4);
-  line(p, kSilver, 4, 6, 11, 6);
-  p.fillRect(4, 10, 8, 4, kSilver);
-  p.fillRect(9, 11, 2, 2, kBlack);
+  p.fillRect(3, 2, 10, 6, toQColor(clWhite));
+  line(p, toQColor(clSilver), 4, 4, 11, 4);
+  line(p, toQColor(clSilver), 4, 6, 11, 6);
+  p.fillRect(4, 10, 8, 4, toQColor(clSilver));
+  p.fillRect(9, 11, 2, 2, toQColor(clBlack));
   return image;
 }
 
 QImage runGlyph() {
   QImage image = blank(16);
   QPainter p(&image);
-  p.setPen(kNavy);
-  p.setBrush(kBlue);
+  p.setPen(toQColor(clNavy));
+  p.setBrush(toQColor(clBlue));
   p.drawPolygon(QPolygon({{1, 6}, {8, 6}, {8, 2}, {14, 8}, {8, 14}, {8, 10}, {1, 10}}));
   // The red line across it.
-  line(p, kRed, 4, 1, 10, 15);
-  line(p, kRed, 5, 1, 11, 15);
+  line(p, toQColor(clRed), 4, 1, 10, 15);
+  line(p, toQColor(clRed), 5, 1, 11, 15);
   return image;
 }
 
@@ -101,12 +91,12 @@ QImage overviewGlyph() {
   QImage image = blank(16);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(kDarkYellow);
-  p.setBrush(kYellow);
+  p.setPen(toQColor(clOlive));
+  p.setBrush(toQColor(clYellow));
   p.drawEllipse(0, 0, 15, 15);
   // The question mark.
   p.setPen(Qt::NoPen);
-  p.setBrush(kRed);
+  p.setBrush(toQColor(clRed));
   p.drawRect(5, 3, 5, 2);
   p.drawRect(9, 4, 2, 3);
   p.drawRect(7, 6, 3, 2);
