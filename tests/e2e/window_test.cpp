@@ -18,7 +18,7 @@ TEST_F(Window, MainWindowIsCentredByItsOuterFrame) {
 
 // The program's icon as the window manager gets it: the chip, 32 x 32.
 void expectChipIcon(Desktop& desktop, WindowId window, const char* what) {
-  const QImage chip = QImage(QStringLiteral(PAXAMON_SOURCE_DIR "/src/ui/platform/paxamon.xpm"))
+  const QImage chip = QImage(QStringLiteral(PAXAMON_SOURCE_DIR "/src/ui/resources/PAXAMON.xpm"))
                           .convertToFormat(QImage::Format_ARGB32);
   ASSERT_EQ(chip.size(), QSize(32, 32));
   const QImage icon = desktop.icon(window, 32);

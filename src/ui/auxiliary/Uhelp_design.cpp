@@ -2,15 +2,13 @@
 // font, colour and caption. Behaviour lives in Uhelp.cpp.
 #include "ui/auxiliary/Uhelp.h"
 #include "ui/components/OButton.h"
+#include "ui/platform/bitmaps.h"
 #include "ui/platform/colors.h"
 #include "ui/platform/controls.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/panel.h"
 #include "ui/platform/windowtimer.h"
 
-#include "ui/auxiliary/OfficeButton1_down.xpm"
-#include "ui/auxiliary/OfficeButton1_off.xpm"
-#include "ui/auxiliary/OfficeButton1_on.xpm"
 
 namespace paxamon {
 
@@ -96,9 +94,9 @@ void TForm3::createControls() {
   OfficeButton1->setFontColor(clWindowText);
   OfficeButton1->setRoundSize(20);
   OfficeButton1->setColor(0xC8FFFF);
-  OfficeButton1->setDownGlyph(QImage(OfficeButton1_down_xpm));
-  OfficeButton1->setOffGlyph(QImage(OfficeButton1_off_xpm));
-  OfficeButton1->setOnGlyph(QImage(OfficeButton1_on_xpm));
+  OfficeButton1->setDownGlyph(loadBitmapResource(QStringLiteral("CLOSE_DOWN")));
+  OfficeButton1->setOffGlyph(loadBitmapResource(QStringLiteral("CLOSE_OFF")));
+  OfficeButton1->setOnGlyph(loadBitmapResource(QStringLiteral("CLOSE_ON")));
 
   Timer1 = new TTimer(this);
   Timer1->setInterval(10);

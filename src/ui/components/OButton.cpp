@@ -13,15 +13,6 @@
 #include "ui/platform/fonts.h"
 #include "ui/platform/property.h"
 
-// The default pictures are compiled into this static library; they must be
-// registered before the first button loads them.
-static void initOButtonResources() {
-  static const bool done = [] {
-    Q_INIT_RESOURCE(OButton);
-    return true;
-  }();
-  (void)done;
-}
 
 namespace paxamon {
 
@@ -48,7 +39,6 @@ TOfficeButton::TOfficeButton(QWidget* parent) : TGraphicControl(parent) {
   // The click comes first, then the release, as on the original platform.
   setClickBeforeRelease(true);
   m_caption = QStringLiteral("OfficeButton");
-  initOButtonResources();
   m_downGlyph = loadBitmapResource(QStringLiteral("DOWN"));
   m_offGlyph = loadBitmapResource(QStringLiteral("OFF"));
   m_onGlyph = loadBitmapResource(QStringLiteral("ON"));

@@ -17,10 +17,10 @@
 #include <optional>
 
 #include "ui/platform/activation.h"
+#include "ui/platform/bitmaps.h"
 #include "ui/platform/colors.h"
 #include "ui/platform/dialogkeys.h"
 
-#include "ui/platform/paxamon.xpm"
 
 namespace paxamon {
 
@@ -96,7 +96,7 @@ void prepareApplication() {
 }
 
 QImage programIcon() {
-  return QImage(paxamon_xpm);
+  return loadPictureResource(QStringLiteral("PAXAMON"));
 }
 
 void initApplication() {
