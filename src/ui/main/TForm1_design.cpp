@@ -8,9 +8,9 @@
 #include "ui/main/glyphs.h"
 #include "ui/main/helpcontexts.h"
 #include "ui/platform/colors.h"
-#include "ui/platform/contexthelp.h"
 #include "ui/platform/controls.h"
 #include "ui/platform/fonts.h"
+#include "ui/platform/helpcontext.h"
 #include "ui/platform/stringgrid.h"
 
 namespace paxamon {

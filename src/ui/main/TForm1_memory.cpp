@@ -2,10 +2,10 @@
 // memory grids on top of the grids' own editing.
 #include "machine/celledit.h"
 #include "machine/notation.h"
+#include "ui/help/helpviewer.h"
 #include "ui/main/TForm1.h"
 #include "ui/main/helpcontexts.h"
-#include "ui/platform/contexthelp.h"
-#include "ui/platform/helpviewer.h"
+#include "ui/platform/helpcontext.h"
 #include "ui/platform/textcodec.h"
 
 namespace paxamon {

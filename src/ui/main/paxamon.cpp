@@ -5,11 +5,11 @@
 #include "ui/auxiliary/UPlay.h"
 #include "ui/auxiliary/Uhelp.h"
 #include "ui/auxiliary/Uhg.h"
+#include "ui/help/contexthelp.h"
+#include "ui/help/helpviewer.h"
 #include "ui/main/TForm1.h"
 #include "ui/main/Uwait.h"
 #include "ui/platform/application.h"
-#include "ui/platform/contexthelp.h"
-#include "ui/platform/helpviewer.h"
 
 int main(int argc, char** argv) {
   paxamon::prepareApplication();

@@ -11,9 +11,9 @@
 #include <limits>
 #include <string>
 
-#include "ui/platform/contexthelp.h"
 #include "ui/platform/drawing.h"
 #include "ui/platform/fonts.h"
+#include "ui/platform/helpcontext.h"
 #include "ui/platform/keys.h"
 #include "ui/platform/property.h"
 
@@ -248,7 +248,7 @@ void TStringGrid::handleKeyPress(QKeyEvent* event) {
   bool keyDownDone = key == 0;
   if (!keyDownDone) {
     if (key == vk::F1 && shift == TShiftState{}) {
-      showContextHelp(editorShown() ? static_cast<QWidget*>(editor_) : this);  // below the cell
+      requestContextHelp(editorShown() ? static_cast<QWidget*>(editor_) : this);  // below the cell
       return;
     }
     if (navigate(key, shift)) return;

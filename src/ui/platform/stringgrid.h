@@ -24,7 +24,7 @@
 // action. Shift+Insert, Ctrl+Insert and Shift+Delete work on key down.
 // Auto-repeated keys repeat key down and key press without key up.
 // F1 (without Ctrl, Alt or Shift) that key down leaves alone then asks for
-// the grid's context help (see contexthelp.h): a key-down handler that sets
+// the grid's context help (see helpcontext.h): a key-down handler that sets
 // the grid's help context to 0 holds that help back.
 //
 // Navigation: Up and Down move one row and stay at the first and last row;

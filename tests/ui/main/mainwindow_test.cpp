@@ -8,9 +8,9 @@
 #include "ui/components/bi_btns.h"
 #include "ui/main/TForm1.h"
 #include "ui/main/Uwait.h"
-#include "ui/platform/contexthelp.h"
+#include "ui/help/contexthelp.h"
 #include "ui/platform/controls.h"
-#include "ui/platform/helpviewer.h"
+#include "ui/help/helpviewer.h"
 #include "ui/platform/messagebox.h"
 #include "ui/platform/stringgrid.h"
 

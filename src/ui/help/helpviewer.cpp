@@ -1,4 +1,4 @@
-#include "ui/platform/helpviewer.h"
+#include "ui/help/helpviewer.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -12,9 +12,10 @@
 #include <QTest>
 #include <QWhatsThis>
 
-#include "ui/platform/contexthelp.h"
-#include "ui/platform/helpfile.h"
-#include "ui/platform/helpviewer.h"
+#include "ui/help/contexthelp.h"
+#include "ui/help/helpfile.h"
+#include "ui/help/helpviewer.h"
+#include "ui/platform/helpcontext.h"
 #include "ui/platform/stringgrid.h"
 
 namespace paxamon {

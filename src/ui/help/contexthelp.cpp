@@ -1,4 +1,4 @@
-#include "ui/platform/contexthelp.h"
+#include "ui/help/contexthelp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,14 +10,12 @@
 #include <QWhatsThis>
 #include <QWidget>
 
-#include "ui/platform/helpviewer.h"
+#include "ui/help/helpviewer.h"
+#include "ui/platform/helpcontext.h"
 
 namespace paxamon {
 
 namespace {
-
-constexpr char kContextProperty[] = "paxamonHelpContext";
-constexpr char kHandlesF1Property[] = "paxamonHandlesF1";
 
 void closeMenus() {
   // Bounded: a pop-up that refuses to close must not hang the key.
@@ -77,7 +75,7 @@ class ContextHelpFilter : public QObject {
       return true;
     }
     if (handlesF1(focus)) return false;
-    showContextHelp(focus);
+    requestContextHelp(focus);
     return true;
   }
 
@@ -96,46 +94,6 @@ class ContextHelpFilter : public QObject {
 };
 
 }  // namespace
-
-void setHelpContext(QWidget* widget, int context) {
-  if (widget) widget->setProperty(kContextProperty, context);
-}
-
-int helpContext(const QWidget* widget) {
-  return widget ? widget->property(kContextProperty).toInt() : 0;
-}
-
-void setHelpContext(QAction* action, int context) {
-  if (action) action->setProperty(kContextProperty, context);
-}
-
-int helpContext(const QAction* action) {
-  return action ? action->property(kContextProperty).toInt() : 0;
-}
-
-int effectiveHelpContext(const QWidget* widget) {
-  for (; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
-    if (const int context = helpContext(widget)) return context;
-  }
-  return 0;
-}
-
-void showContextHelp(QWidget* widget) {
-  if (const int context = effectiveHelpContext(widget)) {
-    HelpViewer::instance().showContext(context, widget->mapToGlobal(QPoint(0, widget->height())));
-  }
-}
-
-void setHandlesF1(QWidget* widget, bool own) {
-  if (widget) widget->setProperty(kHandlesF1Property, own);
-}
-
-bool handlesF1(const QWidget* widget) {
-  for (; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
-    if (widget->property(kHandlesF1Property).toBool()) return true;
-  }
-  return false;
-}
 
 void installContextHelp() {
   static QPointer<ContextHelpFilter> filter;

@@ -1,4 +1,4 @@
-#include "ui/platform/helpfile.h"
+#include "ui/help/helpfile.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -29,7 +29,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/platform/helpfile.h"
+#include "ui/help/helpfile.h"
 #include "ui/platform/testhook.h"
 
 class QWidget;
