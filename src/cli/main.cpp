@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/loadreason.h"
 #include "cli/printable.h"
 #include "files/programfile.h"
 #include "machine/executor.h"
@@ -142,26 +143,6 @@ bool parseSteps(std::string_view text, std::uint64_t& steps) {
   return true;
 }
 
-std::string_view reasonOf(LoadFailure failure) {
-  switch (failure) {
-    case LoadFailure::Missing:
-      return "Datei nicht vorhanden";
-    case LoadFailure::Folder:
-      return "ein Ordner, keine Datei";
-    case LoadFailure::NotRegularFile:
-      return "keine gewöhnliche Datei (Gerät, FIFO oder Socket)";
-    case LoadFailure::TooLarge:
-      return "zu groß (höchstens 1 MiB Text in den 32 Zellen)";
-    case LoadFailure::Unreadable:
-      return "nicht lesbar (keine Leseberechtigung oder Lesefehler)";
-    case LoadFailure::LinkLoop:
-      return "symbolische Links im Kreis";
-    case LoadFailure::None:
-      break;
-  }
-  return "unbekannter Fehler";
-}
-
 // The first line is the window's message for the failure; the second names
 // the file and the reason.
 int loadError(const char* file, const LoadResult& loaded) {
@@ -172,7 +153,8 @@ int loadError(const char* file, const LoadResult& loaded) {
     put(stderr, "Fehler beim Laden der angegebenen Datei!\n");
   }
   const std::string name = fromStdin ? "Standardeingabe" : printableUtf8(file);
-  put(stderr, "paxamon-run: " + name + ": " + std::string(reasonOf(loaded.failure)) + "\n");
+  put(stderr,
+      "paxamon-run: " + name + ": " + std::string(loadFailureReason(loaded.failure)) + "\n");
   return kExitUsage;
 }
 

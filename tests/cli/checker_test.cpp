@@ -1,0 +1,119 @@
+// The checker: verdicts, and their agreement with what the window shows.
+#include "cli/checker.h"
+
+#include <gtest/gtest.h>
+
+#include "recording_view.h"
+
+namespace paxamon {
+namespace {
+
+Task parsed(std::string_view content) {
+  const TaskParse p = parseTask(content);
+  EXPECT_TRUE(p.ok) << p.line << ": " << p.message;
+  return p.task;
+}
+
+// The first case of a task run on a program.
+Verdict verdictOf(CellTexts program, std::string_view task, std::uint64_t maxSteps = 1000) {
+  const Task t = parsed(task);
+  return judge(t.cases.at(0), runCase(program, t.cases.at(0), maxSteps));
+}
+
+TEST(Checker, AFailedCaseNamesItsFirstUnmetExpectation) {
+  const CellTexts sum = program({"LDA10", "ADD11", "STA12", "END"});
+  const std::string cells = "Fall a\nZelle 10 = 17\nZelle 11 = 25\n";
+  EXPECT_TRUE(verdictOf(sum, cells + "erwarte Zelle 12 = 42\nerwarte AK = 42\nerwarte PC = 3\n"
+                                     "erwarte IR = END\nerwarte XR =\nerwarte Ende = END\n")
+                  .passed);
+
+  Verdict v = verdictOf(sum, cells + "erwarte AK = 42\nerwarte Zelle 12 = 41\nerwarte XR = 1\n");
+  EXPECT_FALSE(v.passed);
+  EXPECT_EQ(v.expected, "Zelle 12 = \"41\"");
+  EXPECT_EQ(v.found, "\"42\"");
+
+  // The ending is judged first, wherever its line stands.
+  v = verdictOf(sum, cells + "erwarte Zelle 12 = 41\nerwarte Ende = nach Zelle 31\n");
+  EXPECT_EQ(v.expected, "Ende = nach Zelle 31");
+  EXPECT_EQ(v.found, "END");
+  v = verdictOf(program({"LDA10", "ADD11"}), "Fall a\nerwarte Zelle 12 = 1\n");
+  EXPECT_EQ(v.expected, "Ende = normal");
+  EXPECT_EQ(v.found, "\"FEHLER: Unbekannter Befehl in Speicherzelle 2\"");
+  v = verdictOf(program({"JMP00"}), "Fall a\nerwarte Ende = END\n", 50);
+  EXPECT_EQ(v.found, "Schrittgrenze erreicht (50 Schritte)");
+
+  // An expected run error; the displays keep the last completed step.
+  EXPECT_TRUE(verdictOf(program({"INC", "DIV05"}),
+                        "Fall a\nerwarte Ende = FEHLER: Division durch 0 (Inhalt der "
+                        "Speicherzelle 5) ist nicht zul\xC3\xA4ssig\nerwarte AK = 1\n")
+                  .passed);
+  // Texts from the task are cut to 9 characters at the start of the run;
+  // cell texts in verdicts are printed safely.
+  v = verdictOf(program({"END"}), "Fall a\nZelle 7 = ABCDEFGHIJK\nerwarte Zelle 7 = ABCDEFGHIJ\n");
+  EXPECT_EQ(v.found, "\"ABCDEFGHI\"");
+  v = verdictOf(program({"END", "a\tb\x1B\x80"}), "Fall a\nerwarte Zelle 1 = x\n");
+  EXPECT_EQ(v.found, "\"a\\tb\\x1B\xE2\x82\xAC\"");
+}
+
+// Runs a case through the checker, and as a pupil would run it by hand in
+// the window (in single steps or in one pass, a recorder standing in for
+// the window); both must end with the same displays. Returns the verdict.
+bool expectWindowAgrees(const CellTexts& pupil, const TaskCase& c, bool singleStep) {
+  constexpr std::size_t kLimit = 1000;
+  const CaseRun checked = runCase(pupil, c, kLimit);
+  const bool passed = judge(c, checked).passed;
+
+  CellTexts cells = pupil;
+  for (const auto& [cell, text] : c.cells)
+    cells[static_cast<std::size_t>(cell)] = text;
+  RecordingView window(cells);
+  window.cancelAfter = window.stopAfter = kLimit;
+  MachineState state;
+  state.singleStep = singleStep;
+  const RunEnding ending = run(state, window, nullptr);
+
+  // The verdict depends on nothing else, so it is the one the window's
+  // displays give.
+  EXPECT_EQ(checked.ending, ending);
+  EXPECT_EQ(checked.cells, window.cells);
+  EXPECT_EQ(checked.ir, window.now.ir);
+  EXPECT_EQ(checked.pc, window.now.pc);
+  EXPECT_EQ(checked.xr, window.now.xr);
+  EXPECT_EQ(checked.ak, window.now.ak);
+  EXPECT_EQ(checked.errorText, window.errors.empty() ? "" : window.errors.front());
+
+  return passed;
+}
+
+TEST(Checker, VerdictsAgreeWithWhatTheWindowShows) {
+  const Task task = parsed(
+      "Fall summe\nZelle 10 = 17\nZelle 11 = 25\nerwarte Zelle 12 = 42\nerwarte AK = 42\n"
+      "erwarte PC = 3\nerwarte IR = END\nerwarte Ende = END\n"
+      "Fall leer\nZelle 11 = \"\"\nerwarte Zelle 12 = 17\nerwarte XR =\n"
+      "Fall lang\nZelle 10 = 123456789012\nZelle 11 = \" 1\"\nerwarte Zelle 10 = 123456789\n"
+      "erwarte Zelle 12 = 123456790\n"
+      "Fall fehler\nZelle 11 = LDA12\nerwarte Ende = FEHLER: Keine Daten in Speicherzelle 11 "
+      "gefunden\nerwarte IR = LDA10\nerwarte PC = 0\nerwarte AK = 17\n"
+      "Fall schleife\nZelle 3 = JXP00\nZelle 10 = 2\nZelle 11 = 3\nerwarte XR = \n"
+      "Fall bis 31\nZelle 3 = JMP31\nZelle 31 = STX\nerwarte Ende = nach Zelle 31\nerwarte XR = "
+      "42\n");
+  const CellTexts pupils[] = {
+      program({"LDA10", "ADD11", "STA12", "END", "", "", "", "", "", "", "17"}),
+      program({"LDA10", "ADD11", "STA12"}),
+      program({"LDA10", "STX", "ADD11", "STA12", "END"}),
+      program({"lda10", "add 11", "STA12XY", "end"}),
+  };
+  int passed = 0, failed = 0;
+  for (const CellTexts& pupil : pupils) {
+    for (const TaskCase& c : task.cases) {
+      expectWindowAgrees(pupil, c, true);
+      ++(expectWindowAgrees(pupil, c, false) ? passed : failed);
+    }
+  }
+  // Both verdicts are put to the test.
+  EXPECT_GE(passed, 5);
+  EXPECT_GE(failed, 5);
+}
+
+}  // namespace
+}  // namespace paxamon
