@@ -1,12 +1,22 @@
-// The checker: verdicts, and their agreement with what the window shows.
+// The checker: verdicts, their agreement with what the window shows, and
+// the runner's --check mode end to end.
 #include "cli/checker.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "recording_view.h"
 
 namespace paxamon {
 namespace {
+
+namespace fs = std::filesystem;
 
 Task parsed(std::string_view content) {
   const TaskParse p = parseTask(content);
@@ -113,6 +123,116 @@ TEST(Checker, VerdictsAgreeWithWhatTheWindowShows) {
   // Both verdicts are put to the test.
   EXPECT_GE(passed, 5);
   EXPECT_GE(failed, 5);
+}
+
+// The runner's --check mode, run as a program.
+class CheckMode : public testing::Test {
+ protected:
+  struct Result {
+    int status = -1;
+    std::string out, err;
+  };
+
+  void SetUp() override {
+    dir_ =
+        fs::temp_directory_path() / ("paxamon-check-" + std::to_string(::getpid()) + "-" +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  void write(const std::string& name, const std::string& content) {
+    std::ofstream(dir_ / name, std::ios::binary) << content;
+  }
+
+  static std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  // Runs a bash script in `dir_`, with the runner's folder on the path.
+  Result shell(const std::string& script, const fs::path& cwd = {}) {
+    const fs::path file = dir_ / "script.sh", out = dir_ / "out", err = dir_ / "err";
+    std::ofstream(file) << "cd '" << (cwd.empty() ? dir_ : cwd).string() << "'\nPATH='"
+                        << fs::path(PAXAMON_RUNNER).parent_path().string() << "':$PATH\n"
+                        << script << "\n";
+    const std::string command =
+        "bash '" + file.string() + "' >'" + out.string() + "' 2>'" + err.string() + "'";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(CheckMode, OneLinePerFileAndExitCodes) {
+  write("t.txt", "Fall a\nZelle 10 = 2\nerwarte Zelle 12 = 5\nFall b\nerwarte Zelle 12 = 4\n");
+  write("ok.pax", "LDA10\r\nADD11\r\nSTA12\r\nEND\r\n\r\n\r\n\r\n\r\n\r\n\r\n1\r\n3\r\n");
+  write("wrong.pax", "LDA10\r\nSTA12\r\nEND\r\n");
+  Result r = shell("paxamon-run --check t.txt ok.pax");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "ok.pax: bestanden 2 von 2\n");
+  EXPECT_EQ(r.err, "");
+
+  // A file that cannot be loaded has its line; the others still run. A
+  // FIFO among the files is refused, not waited for.
+  ASSERT_EQ(::mkfifo((dir_ / "fifo.pax").c_str(), 0600), 0);
+  fs::create_directory(dir_ / "ordner.pax");
+  r = shell(
+      "paxamon-run --max-steps=100 --check=t.txt fehlt.pax wrong.pax fifo.pax ordner.pax "
+      "ok.pax");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out,
+            "fehlt.pax: nicht ladbar: Datei nicht vorhanden\n"
+            "wrong.pax: bestanden 0 von 2; Fall \"a\": erwartet Zelle 12 = \"5\", gefunden \"2\"\n"
+            "fifo.pax: nicht ladbar: keine gew\xC3\xB6hnliche Datei (Ger\xC3\xA4t, FIFO oder "
+            "Socket)\n"
+            "ordner.pax: nicht ladbar: ein Ordner, keine Datei\n"
+            "ok.pax: bestanden 2 von 2\n");
+  EXPECT_EQ(r.err, "");
+
+  // A bad task file: its line on standard error, nothing run.
+  write("bad.txt", "Fall a\nerwarte Zelle 12 = 5\n\nFall a\nerwarte AK = 1\n");
+  r = shell("paxamon-run --check bad.txt ok.pax");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "paxamon-run: bad.txt:4: Fall \"a\" gibt es schon (Zeile 1)\n");
+  r = shell("paxamon-run --check fehlt.txt ok.pax");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "paxamon-run: fehlt.txt: Datei nicht vorhanden\n");
+  r = shell("paxamon-run --check . ok.pax");
+  EXPECT_EQ(r.err, "paxamon-run: .: ein Ordner, keine Datei\n");
+  r = shell("paxamon-run --check <(printf 'Fall a\\nerwarte AK=\\n') ok.pax");
+  EXPECT_EQ(r.status, 1);
+
+  for (const char* usage :
+       {"--check t.txt", "--check", "--csv ok.pax", "--check t.txt --trace ok.pax",
+        "--check t.txt --check t.txt ok.pax", "ok.pax wrong.pax"}) {
+    r = shell(std::string("paxamon-run ") + usage);
+    EXPECT_EQ(r.status, 2) << usage;
+    EXPECT_EQ(r.out, "") << usage;
+  }
+  r = shell("paxamon-run --check t.txt ok.pax >/dev/full");
+  EXPECT_EQ(r.status, 2);
+}
+
+TEST_F(CheckMode, CsvRowsPerFileAndCaseQuotedForSpreadsheets) {
+  write("t.txt", "Fall \"x\", y\nerwarte Zelle 1 = 1\nFall b\nerwarte Ende = END\n");
+  write("a,b.pax", "END\r\n-5\r\n");
+  write("=1+1.pax", "END\r\n=1+1\r\n");
+  write("x\x1B[2J.pax", "END\r\n1\r\n");
+  const Result r = shell("paxamon-run --csv --check t.txt a,b.pax =1+1.pax $'x\\e[2J.pax' nix.pax");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out,
+            "Datei,Fall,bestanden,erwartet,gefunden\n"
+            "\"a,b.pax\",\"\"\"x\"\", y\",0,\"Zelle 1 = \"\"1\"\"\",\"\"\"-5\"\"\"\n"
+            "\"a,b.pax\",b,1,,\n"
+            "'=1+1.pax,\"\"\"x\"\", y\",0,\"Zelle 1 = \"\"1\"\"\",\"\"\"=1+1\"\"\"\n"
+            "'=1+1.pax,b,1,,\n"
+            "x\\x1B[2J.pax,\"\"\"x\"\", y\",1,,\n"
+            "x\\x1B[2J.pax,b,1,,\n"
+            "nix.pax,\"\"\"x\"\", y\",0,,nicht ladbar: Datei nicht vorhanden\n"
+            "nix.pax,b,0,,nicht ladbar: Datei nicht vorhanden\n");
 }
 
 }  // namespace
