@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "recording_view.h"
 
@@ -233,6 +234,33 @@ TEST_F(CheckMode, CsvRowsPerFileAndCaseQuotedForSpreadsheets) {
             "x\\x1B[2J.pax,b,1,,\n"
             "nix.pax,\"\"\"x\"\", y\",0,,nicht ladbar: Datei nicht vorhanden\n"
             "nix.pax,b,0,,nicht ladbar: Datei nicht vorhanden\n");
+}
+
+// examples/aufgaben/README.md shows sessions ("$ " lines and what they
+// print) in ```console blocks; each block must print exactly that.
+TEST_F(CheckMode, ExamplesReadmeShowsWhatTheCheckerPrints) {
+  const fs::path folder = fs::path(PAXAMON_EXAMPLES) / "aufgaben";
+  std::istringstream readme(slurp(folder / "README.md"));
+  int blocks = 0;
+  bool inBlock = false;
+  std::string script, expected;
+  for (std::string line; std::getline(readme, line);) {
+    if (!inBlock) {
+      inBlock = line == "```console";
+      script = "exec 2>&1\n";
+      expected.clear();
+    } else if (line == "```") {
+      inBlock = false;
+      ++blocks;
+      const Result r = shell(script, folder);
+      EXPECT_EQ(r.out, expected) << script;
+    } else if (line.starts_with("$ ")) {
+      script += line.substr(2) + "\n";
+    } else {
+      expected += line + "\n";
+    }
+  }
+  EXPECT_GE(blocks, 2);
 }
 
 }  // namespace
