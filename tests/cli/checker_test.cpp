@@ -25,6 +25,22 @@ Task parsed(std::string_view content) {
   return p.task;
 }
 
+// The task file shown in the README is a real one, and the division example
+// passes it, as the README says.
+TEST(Checker, TheReadmesTaskFileHoldsForTheDivisionExample) {
+  std::ifstream readme(fs::path(PAXAMON_EXAMPLES).parent_path() / "README.md");
+  std::string task, line;
+  while (std::getline(readme, line) && !line.starts_with("# Aufgabe: Teile")) {
+  }
+  for (; readme && line != "```"; std::getline(readme, line))
+    task += line + "\n";
+  const Task parsedTask = parsed(task);
+  ASSERT_EQ(parsedTask.cases.size(), 4u);
+  const FileReport report =
+      checkFile(std::string(PAXAMON_EXAMPLES) + "/division.pax", parsedTask, 1000);
+  EXPECT_EQ(report.passed(), 4u);
+}
+
 // The first case of a task run on a program.
 Verdict verdictOf(CellTexts program, std::string_view task, std::uint64_t maxSteps = 1000) {
   const Task t = parsed(task);
