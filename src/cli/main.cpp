@@ -1,5 +1,6 @@
 // paxamon-run: runs a program file headless on the window's executor and
-// prints the final registers and memory, optionally every step.
+// prints the final registers and memory, optionally every step; or checks
+// a whole class's program files against the cases of a task.
 #include <unistd.h>
 
 #include <cstdint>
@@ -7,8 +8,12 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "cli/checker.h"
+#include "cli/loadreason.h"
 #include "cli/printable.h"
+#include "cli/taskfile.h"
 #include "files/programfile.h"
 #include "machine/executor.h"
 
@@ -17,6 +22,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Aufruf: paxamon-run [--trace] [--max-steps N] DATEI\n"
+    "        paxamon-run --check AUFGABE [--csv] [--max-steps N] DATEI...\n"
     "\n"
     "Führt das Paxamon-Programm DATEI (.pax) ab Zelle 0 im Gesamtdurchlauf aus\n"
     "und gibt danach IR, PC, XR, AK und die 32 Speicherzellen aus. DATEI darf\n"
@@ -27,6 +33,12 @@ constexpr std::string_view kUsage =
     "  --max-steps N   nach N Schritten anhalten (N >= 1, Vorgabe 1000000)\n"
     "  --help          diese Hilfe\n"
     "\n"
+    "  --check AUFGABE jede DATEI mit jedem Fall der Aufgabendatei AUFGABE\n"
+    "                  prüfen; je DATEI eine Zeile: bestandene Fälle und der\n"
+    "                  erste nicht bestandene mit Erwartung und Befund\n"
+    "                  (Aufbau der Aufgabendatei: man paxamon-run)\n"
+    "  --csv           mit --check: CSV, eine Zeile je DATEI und Fall\n"
+    "\n"
     "Texte erscheinen in UTF-8; Steuerzeichen werden umschrieben, damit jede\n"
     "Ausgabe eine Zeile bleibt: \\n, \\t, \\r, \\\\ für den Backslash und \\xNN\n"
     "(hexadezimal) für die übrigen Steuerzeichen und die fünf in Windows-1252\n"
@@ -34,11 +46,16 @@ constexpr std::string_view kUsage =
     "\n"
     "Ende: 0 nach END oder hinter Zelle 31, 1 nach einem Laufzeitfehler,\n"
     "2 bei falschem Aufruf, unlesbarer Datei oder wenn die Ausgabe nicht\n"
-    "geschrieben werden kann, 3 bei Erreichen von --max-steps.\n";
+    "geschrieben werden kann, 3 bei Erreichen von --max-steps.\n"
+    "Mit --check: 0 wenn jede DATEI jeden Fall besteht, 1 wenn ein Fall nicht\n"
+    "besteht oder eine DATEI nicht ladbar ist, 2 bei falschem Aufruf, fehlerhafter\n"
+    "Aufgabendatei (mit Zeilennummer) oder wenn die Ausgabe nicht geschrieben\n"
+    "werden kann.\n";
 
 constexpr int kExitOk = 0;
 constexpr int kExitRunError = 1;
-constexpr int kExitUsage = 2;  // also: the file cannot be read, the output not written
+constexpr int kExitCheckFailed = 1;  // a case failed or a file did not load
+constexpr int kExitUsage = 2;        // also: the file cannot be read, the output not written
 constexpr int kExitStepLimit = 3;
 
 // Every write goes through here, so that a lost line is noticed: a failed
@@ -142,26 +159,6 @@ bool parseSteps(std::string_view text, std::uint64_t& steps) {
   return true;
 }
 
-std::string_view reasonOf(LoadFailure failure) {
-  switch (failure) {
-    case LoadFailure::Missing:
-      return "Datei nicht vorhanden";
-    case LoadFailure::Folder:
-      return "ein Ordner, keine Datei";
-    case LoadFailure::NotRegularFile:
-      return "keine gewöhnliche Datei (Gerät, FIFO oder Socket)";
-    case LoadFailure::TooLarge:
-      return "zu groß (höchstens 1 MiB Text in den 32 Zellen)";
-    case LoadFailure::Unreadable:
-      return "nicht lesbar (keine Leseberechtigung oder Lesefehler)";
-    case LoadFailure::LinkLoop:
-      return "symbolische Links im Kreis";
-    case LoadFailure::None:
-      break;
-  }
-  return "unbekannter Fehler";
-}
-
 // The first line is the window's message for the failure; the second names
 // the file and the reason.
 int loadError(const char* file, const LoadResult& loaded) {
@@ -172,14 +169,46 @@ int loadError(const char* file, const LoadResult& loaded) {
     put(stderr, "Fehler beim Laden der angegebenen Datei!\n");
   }
   const std::string name = fromStdin ? "Standardeingabe" : printableUtf8(file);
-  put(stderr, "paxamon-run: " + name + ": " + std::string(reasonOf(loaded.failure)) + "\n");
+  put(stderr,
+      "paxamon-run: " + name + ": " + std::string(loadFailureReason(loaded.failure)) + "\n");
   return kExitUsage;
+}
+
+// Checks every file against every case of the task and prints a line (or
+// CSV rows) per file. A bad task file stops everything before a run.
+int checkMain(const char* taskFile, const std::vector<const char*>& files, bool csv,
+              std::uint64_t maxSteps) {
+  std::string content;
+  const std::string reason = readTaskFile(taskFile, content);
+  if (!reason.empty()) {
+    put(stderr, "paxamon-run: " + printableUtf8(taskFile) + ": " + reason + "\n");
+    return kExitUsage;
+  }
+  const TaskParse parsed = parseTask(content);
+  if (!parsed.ok) {
+    std::string where = printableUtf8(taskFile);
+    if (parsed.line > 0) where += ":" + std::to_string(parsed.line);
+    put(stderr, "paxamon-run: " + where + ": " + parsed.message + "\n");
+    return kExitUsage;
+  }
+  if (csv) put(stdout, csvHeader());
+  bool allPassed = true;
+  for (const char* file : files) {
+    if (outputFailed()) break;
+    const FileReport report = checkFile(file, parsed.task, maxSteps);
+    allPassed = allPassed && report.failure == LoadFailure::None &&
+                report.passed() == report.verdicts.size();
+    put(stdout, csv ? csvRows(report, parsed.task) : reportLine(report, parsed.task));
+  }
+  return allPassed ? kExitOk : kExitCheckFailed;
 }
 
 int runnerMain(int argc, char** argv) {
   bool trace = false;
+  bool csv = false;
   std::uint64_t maxSteps = 1000000;
-  const char* file = nullptr;
+  const char* taskFile = nullptr;
+  std::vector<const char*> files;
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -200,17 +229,32 @@ int runnerMain(int argc, char** argv) {
         return usageError("--max-steps braucht eine Zahl N >= 1, nicht \"" + printableUtf8(value) +
                           "\"");
       }
+    } else if (!optionsEnded && (arg == "--check" || arg.starts_with("--check="))) {
+      if (taskFile) return usageError("--check nur einmal angeben");
+      if (arg == "--check") {
+        if (i + 1 >= argc) return usageError("--check braucht eine Aufgabendatei");
+        taskFile = argv[++i];
+      } else {
+        taskFile = argv[i] + std::strlen("--check=");
+      }
+    } else if (!optionsEnded && arg == "--csv") {
+      csv = true;
     } else if (!optionsEnded && arg == "--") {
       optionsEnded = true;
     } else if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
       return usageError("unbekannte Option " + printableUtf8(arg));
-    } else if (file) {
-      return usageError("nur eine DATEI angeben");
     } else {
-      file = argv[i];
+      files.push_back(argv[i]);
     }
   }
-  if (!file) return usageError("keine DATEI angegeben");
+  if (files.empty()) return usageError("keine DATEI angegeben");
+  if (taskFile) {
+    if (trace) return usageError("--trace geht nicht mit --check");
+    return checkMain(taskFile, files, csv, maxSteps);
+  }
+  if (csv) return usageError("--csv nur mit --check");
+  if (files.size() > 1) return usageError("nur eine DATEI angeben");
+  const char* file = files.front();
 
   // A pipe or FIFO is read like every tool reads it; "-" is standard input.
   const LoadResult loaded = std::strcmp(file, "-") == 0 ? readProgramFrom(STDIN_FILENO)
