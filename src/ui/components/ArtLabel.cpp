@@ -12,17 +12,17 @@
 
 namespace paxamon {
 
-TArtLabel::TArtLabel(QWidget* parent) : TGraphicControl(parent), m_gradient(new TGradient(this)) {
+TArtLabel::TArtLabel(QWidget* parent) : TGraphicControl(parent), gradient_(new TGradient(this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);  // not transparent yet
   resize(64, 25);
-  connect(m_gradient, &TGradient::changed, this, &TArtLabel::GradientChanged);
-  m_gradient->setColor1(clSilver);
-  m_gradient->setColor2(clGray);
-  m_gradient->setColor3(clBlack);
-  m_gradient->setColorCount(3);
-  m_gradient->setLineSize(2);
-  m_gradient->setGradientStyle(gsLine);
-  m_gradientStale = true;
+  connect(gradient_, &TGradient::changed, this, &TArtLabel::GradientChanged);
+  gradient_->setColor1(clSilver);
+  gradient_->setColor2(clGray);
+  gradient_->setColor3(clBlack);
+  gradient_->setColorCount(3);
+  gradient_->setLineSize(2);
+  gradient_->setGradientStyle(gsLine);
+  gradientStale_ = true;
   // 24 points at the 96 pixels per inch the windows were designed for.
   setFont(makeFont(QStringLiteral("Arial"), 32, {.bold = true}));
 }
@@ -30,70 +30,70 @@ TArtLabel::TArtLabel(QWidget* parent) : TGraphicControl(parent), m_gradient(new 
 // --- Properties ----------------------------------------------------------------
 
 void TArtLabel::setArtStyle(TArtStyle value) {
-  if (!storeIfChanged(m_artStyle, value)) return;
+  if (!storeIfChanged(artStyle_, value)) return;
   repaint();
 }
 
 void TArtLabel::setCaption(const QString& value) {
-  if (!storeIfChanged(m_caption, value)) return;
+  if (!storeIfChanged(caption_, value)) return;
   repaint();
 }
 
 void TArtLabel::setFontColor(TColor value) {
-  if (!storeIfChanged(m_fontColor, value)) return;
+  if (!storeIfChanged(fontColor_, value)) return;
   repaint();
 }
 
 void TArtLabel::setTransparent(bool value) {
-  if (!storeIfChanged(m_transparent, value)) return;
+  if (!storeIfChanged(transparent_, value)) return;
   // Opaque, the label covers its whole area and Qt need not paint beneath.
   setAttribute(Qt::WA_OpaquePaintEvent, !value);
   repaint();
 }
 
 void TArtLabel::setColor(TColor value) {
-  if (!storeIfChanged(m_color, value)) return;
+  if (!storeIfChanged(color_, value)) return;
   repaint();
 }
 
 void TArtLabel::setBitmap(const QImage& value) {
-  if (&value == &m_bitmap) return;
-  m_bitmap = value;
-  if (m_artStyle.contains(asBitmap) || m_artStyle.contains(asBitmapFit)) repaint();
+  if (&value == &bitmap_) return;
+  bitmap_ = value;
+  if (artStyle_.contains(asBitmap) || artStyle_.contains(asBitmapFit)) repaint();
 }
 
 void TArtLabel::setShadowColor(TColor value) {
-  if (!storeIfChanged(m_shadowColor, value)) return;
-  if (m_artStyle.contains(asShadow)) repaint();
+  if (!storeIfChanged(shadowColor_, value)) return;
+  if (artStyle_.contains(asShadow)) repaint();
 }
 
 void TArtLabel::setOutlineColor(TColor value) {
-  if (!storeIfChanged(m_outlineColor, value)) return;
-  if (m_artStyle.contains(asOutlined)) repaint();
+  if (!storeIfChanged(outlineColor_, value)) return;
+  if (artStyle_.contains(asOutlined)) repaint();
 }
 
 void TArtLabel::setAutoSize(bool value) {
-  if (!storeIfChanged(m_autoSize, value)) return;
+  if (!storeIfChanged(autoSize_, value)) return;
   repaint();
 }
 
 void TArtLabel::setShadowLength(int value) {
-  if (!storeIfChanged(m_shadowLength, value)) return;
-  if (m_artStyle.contains(asShadow)) repaint();
+  if (!storeIfChanged(shadowLength_, value)) return;
+  if (artStyle_.contains(asShadow)) repaint();
 }
 
 void TArtLabel::setGradient(const TGradient* source) {
-  if (source && source != m_gradient) m_gradient->AssignValues(*source);
+  if (source && source != gradient_) gradient_->AssignValues(*source);
 }
 
 void TArtLabel::setTextAlign(TAlignment value) {
-  if (!storeIfChanged(m_textAlign, value)) return;
+  if (!storeIfChanged(textAlign_, value)) return;
   repaint();
 }
 
 void TArtLabel::GradientChanged() {
-  m_gradientStale = true;
-  if (m_artStyle.contains(asGradient)) repaint();
+  gradientStale_ = true;
+  if (artStyle_.contains(asGradient)) repaint();
 }
 
 void TArtLabel::changeEvent(QEvent* event) {
@@ -110,9 +110,9 @@ QFont TArtLabel::drawingFont() const {
 }
 
 QPoint TArtLabel::textPosition(QSize labelSize) const {
-  const QSize text = textExtent(drawingFont(), m_caption);
+  const QSize text = textExtent(drawingFont(), caption_);
   const int w = labelSize.width(), h = labelSize.height();
-  switch (m_textAlign) {
+  switch (textAlign_) {
     case TAlignment::taLeftJustify:
       return {2, std::max((h - text.height()) / 2, 2)};
     case TAlignment::taRightJustify:
@@ -124,58 +124,58 @@ QPoint TArtLabel::textPosition(QSize labelSize) const {
 }
 
 void TArtLabel::updateGradientPicture(QSize size) {
-  if (!m_gradientStale && m_gradientPicture.size() == size) return;
-  m_gradientPicture = QImage(size, QImage::Format_RGB32);
-  m_gradientPicture.fill(toQColor(m_fontColor));
-  QPainter canvas(&m_gradientPicture);
-  GradientFill(canvas, QRect(QPoint(0, 0), size), *m_gradient);
+  if (!gradientStale_ && gradientPicture_.size() == size) return;
+  gradientPicture_ = QImage(size, QImage::Format_RGB32);
+  gradientPicture_.fill(toQColor(fontColor_));
+  QPainter canvas(&gradientPicture_);
+  GradientFill(canvas, QRect(QPoint(0, 0), size), *gradient_);
   canvas.end();
-  m_gradientStale = false;
+  gradientStale_ = false;
 }
 
 void TArtLabel::paintEvent(QPaintEvent*) {
   const QSize size = this->size();  // the paint goes on at this size
   const QFont textFont = drawingFont();
-  if (m_autoSize) {
+  if (autoSize_) {
     // The label takes the caption's size; Qt paints it again at that size.
-    const QSize text = textExtent(textFont, m_caption);
+    const QSize text = textExtent(textFont, caption_);
     const QSize wanted(text.width() + 4, textExtent(textFont, QStringLiteral("Wg")).height() + 4);
     if (wanted != size) resize(wanted);
   }
   if (size.isEmpty()) return;
 
-  m_work = QImage(size, QImage::Format_RGB32);
-  m_work.fill(toQColor(m_color));
+  work_ = QImage(size, QImage::Format_RGB32);
+  work_.fill(toQColor(color_));
   const QPoint at = textPosition(size);
   const int x = at.x(), y = at.y();
-  const TColor light = LightenColor(m_color, 64), dark = DarkenColor(m_color, 64);
+  const TColor light = LightenColor(color_, 64), dark = DarkenColor(color_, 64);
 
-  QPainter work(&m_work);
+  QPainter work(&work_);
   work.setFont(textFont);
-  work.setPen(toQColor(m_fontColor));
-  const TArtStyle style = m_artStyle;
+  work.setPen(toQColor(fontColor_));
+  const TArtStyle style = artStyle_;
   if (style.contains(asShadow))
-    DrawShadowText(work, x, y, m_caption, m_shadowColor, m_shadowLength, m_shadowLength);
+    DrawShadowText(work, x, y, caption_, shadowColor_, shadowLength_, shadowLength_);
   if (style.contains(asOutlined))
-    DrawOutlinedText(work, x, y, m_caption, m_outlineColor);
+    DrawOutlinedText(work, x, y, caption_, outlineColor_);
   else if (style.contains(as3DSunk))
-    Draw3DText(work, m_caption, x, y, dark, light);
+    Draw3DText(work, caption_, x, y, dark, light);
   else if (style.contains(as3DRaise))
-    Draw3DText(work, m_caption, x, y, light, dark);
+    Draw3DText(work, caption_, x, y, light, dark);
   if (style.contains(asGradient)) {
     updateGradientPicture(size);
-    DrawTextFilledFit(work, x, y, m_caption, m_gradientPicture);
+    DrawTextFilledFit(work, x, y, caption_, gradientPicture_);
   } else if (style.contains(asBitmapFit)) {
-    DrawTextFilledFit(work, x, y, m_caption, m_bitmap);
+    DrawTextFilledFit(work, x, y, caption_, bitmap_);
   } else if (style.contains(asBitmap)) {
-    DrawTextFilled(work, x, y, m_caption, m_bitmap);
+    DrawTextFilled(work, x, y, caption_, bitmap_);
   }
   work.end();
 
   QPainter screen(this);
-  if (!m_transparent) {
+  if (!transparent_) {
     screen.setCompositionMode(QPainter::CompositionMode_Source);
-    screen.drawImage(0, 0, m_work);
+    screen.drawImage(0, 0, work_);
     return;
   }
   // Transparent: only the glyph pixels come from the composed label.
@@ -185,16 +185,16 @@ void TArtLabel::paintEvent(QPaintEvent*) {
   maskCanvas.setFont(textFont);
   maskCanvas.setPen(Qt::black);
   if (style.contains(asShadow))
-    DrawShadowText(maskCanvas, x, y, m_caption, clBlack, m_shadowLength, m_shadowLength);
-  if (style.contains(asOutlined)) DrawOutlinedText(maskCanvas, x, y, m_caption, clBlack);
+    DrawShadowText(maskCanvas, x, y, caption_, clBlack, shadowLength_, shadowLength_);
+  if (style.contains(asOutlined)) DrawOutlinedText(maskCanvas, x, y, caption_, clBlack);
   if (style.contains(as3DSunk) || style.contains(as3DRaise))
-    Draw3DText(maskCanvas, m_caption, x, y, clBlack, clBlack);
+    Draw3DText(maskCanvas, caption_, x, y, clBlack, clBlack);
   // The fills mark their glyphs too, so that a label with only a fill style
   // still shows its text.
   if (style.contains(asGradient) || style.contains(asBitmapFit) || style.contains(asBitmap))
-    maskCanvas.drawText(QPoint(x, y + maskCanvas.fontMetrics().ascent()), m_caption);
+    maskCanvas.drawText(QPoint(x, y + maskCanvas.fontMetrics().ascent()), caption_);
   maskCanvas.end();
-  DrawMasked(screen, 0, 0, mask.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither), m_work);
+  DrawMasked(screen, 0, 0, mask.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither), work_);
 }
 
 // --- Mouse -----------------------------------------------------------------------

@@ -62,41 +62,41 @@ class TArtLabel : public TGraphicControl {
 
   // Each write of a differing value stores it and repaints at once, some
   // only when a style that shows the value is set (see the setters).
-  TArtStyle artStyle() const { return m_artStyle; }
+  TArtStyle artStyle() const { return artStyle_; }
   void setArtStyle(TArtStyle value);
-  const QString& caption() const { return m_caption; }
+  const QString& caption() const { return caption_; }
   void setCaption(const QString& value);
   // The text colour (the font's colour in the window descriptions). The
   // font itself is the widget's; a change of it repaints at once.
-  TColor fontColor() const { return m_fontColor; }
+  TColor fontColor() const { return fontColor_; }
   void setFontColor(TColor value);
-  bool transparent() const { return m_transparent; }
+  bool transparent() const { return transparent_; }
   void setTransparent(bool value);
   // The background of the composed label and the base of the 3-D colours.
-  TColor color() const { return m_color; }
+  TColor color() const { return color_; }
   void setColor(TColor value);
   // The fill of asBitmap and asBitmapFit; the label keeps its own copy.
-  const QImage& bitmap() const { return m_bitmap; }
+  const QImage& bitmap() const { return bitmap_; }
   void setBitmap(const QImage& value);  // repaints only with a bitmap style
-  TColor shadowColor() const { return m_shadowColor; }
+  TColor shadowColor() const { return shadowColor_; }
   void setShadowColor(TColor value);  // repaints only with asShadow
-  TColor outlineColor() const { return m_outlineColor; }
+  TColor outlineColor() const { return outlineColor_; }
   void setOutlineColor(TColor value);  // repaints only with asOutlined
-  bool autoSize() const { return m_autoSize; }
+  bool autoSize() const { return autoSize_; }
   void setAutoSize(bool value);
-  int shadowLength() const { return m_shadowLength; }
+  int shadowLength() const { return shadowLength_; }
   void setShadowLength(int value);  // repaints only with asShadow
   // The label's own gradient; it lives as long as the label.
-  TGradient* gradient() const { return m_gradient; }
+  TGradient* gradient() const { return gradient_; }
   // Copies the values of another gradient; the label never adopts it.
   void setGradient(const TGradient* source);
-  TAlignment textAlign() const { return m_textAlign; }
+  TAlignment textAlign() const { return textAlign_; }
   void setTextAlign(TAlignment value);
 
   // The cached gradient picture (null before the first paint with
   // asGradient) and whether the gradient changed since it was painted.
-  const QImage& gradientPicture() const { return m_gradientPicture; }
-  bool gradientStale() const { return m_gradientStale; }
+  const QImage& gradientPicture() const { return gradientPicture_; }
+  bool gradientStale() const { return gradientStale_; }
 
   // Where the caption's top-left corner goes in a label of the given size.
   QPoint textPosition(QSize labelSize) const;
@@ -112,21 +112,21 @@ class TArtLabel : public TGraphicControl {
   // that the colour passes cover exactly the pixels the masks cover.
   QFont drawingFont() const;
 
-  QImage m_work;
-  QImage m_gradientPicture;
-  TArtStyle m_artStyle{as3DRaise, asShadow};
-  TAlignment m_textAlign = TAlignment::taLeftJustify;
-  QString m_caption = QStringLiteral("Art Label");
-  bool m_autoSize = false;
-  bool m_transparent = false;
-  TColor m_color = clBtnFace;
-  TColor m_fontColor = clWindowText;
-  QImage m_bitmap;
-  TColor m_shadowColor = clGray;
-  TColor m_outlineColor = clWhite;
-  int m_shadowLength = 3;
-  TGradient* m_gradient;
-  bool m_gradientStale = true;
+  QImage work_;
+  QImage gradientPicture_;
+  TArtStyle artStyle_{as3DRaise, asShadow};
+  TAlignment textAlign_ = TAlignment::taLeftJustify;
+  QString caption_ = QStringLiteral("Art Label");
+  bool autoSize_ = false;
+  bool transparent_ = false;
+  TColor color_ = clBtnFace;
+  TColor fontColor_ = clWindowText;
+  QImage bitmap_;
+  TColor shadowColor_ = clGray;
+  TColor outlineColor_ = clWhite;
+  int shadowLength_ = 3;
+  TGradient* gradient_;
+  bool gradientStale_ = true;
 };
 
 }  // namespace paxamon

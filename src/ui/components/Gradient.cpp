@@ -20,37 +20,37 @@ void TGradient::Changed() {
 }
 
 void TGradient::setGradientStyle(TGradientStyle value) {
-  if (!storeIfChanged(m_style, value)) return;
+  if (!storeIfChanged(style_, value)) return;
   Changed();
 }
 
 void TGradient::setLineSize(int value) {
-  if (!storeIfChanged(m_lineSize, value)) return;
+  if (!storeIfChanged(lineSize_, value)) return;
   Changed();
 }
 
 void TGradient::setColor(int index, TColor value) {
-  TColor& stored = m_colors[std::size_t(index)];
+  TColor& stored = colors_[std::size_t(index)];
   if (!storeIfChanged(stored, value)) return;
   Changed();
 }
 
 void TGradient::setColorCount(TColorCount value) {
-  if (!storeIfChanged(m_colorCount, value)) return;
+  if (!storeIfChanged(colorCount_, value)) return;
   Changed();
 }
 
 void TGradient::setLineDirection(TDirection value) {
-  if (!storeIfChanged(m_direction, value)) return;
+  if (!storeIfChanged(direction_, value)) return;
   Changed();
 }
 
 void TGradient::AssignValues(const TGradient& source) {
-  m_style = source.m_style;
-  m_lineSize = source.m_lineSize;
-  m_colors = source.m_colors;
-  m_colorCount = source.m_colorCount;
-  m_direction = source.m_direction;
+  style_ = source.style_;
+  lineSize_ = source.lineSize_;
+  colors_ = source.colors_;
+  colorCount_ = source.colorCount_;
+  direction_ = source.direction_;
   Changed();
 }
 
@@ -93,44 +93,44 @@ namespace {
 class BandRun {
  public:
   BandRun(const std::array<TColor, 5>& colors, int count, int band, int step)
-      : m_colors(colors),
-        m_count(count),
-        m_band(band == 0 ? 1 : band),  // a zero band would divide by zero
-        m_step(step),
-        m_threshold(m_band),
-        m_from(colors[0]),
-        m_to(count > 1 ? colors[1] : colors[0]) {
-    const RGBChannels c = SplitRGB(m_from);
-    m_red = c.red;
-    m_green = c.green;
-    m_blue = c.blue;
+      : colors_(colors),
+        count_(count),
+        band_(band == 0 ? 1 : band),  // a zero band would divide by zero
+        step_(step),
+        threshold_(band_),
+        from_(colors[0]),
+        to_(count > 1 ? colors[1] : colors[0]) {
+    const RGBChannels c = SplitRGB(from_);
+    red_ = c.red;
+    green_ = c.green;
+    blue_ = c.blue;
   }
 
-  TColor color() const { return MakeColor(float(m_red), float(m_green), float(m_blue)); }
+  TColor color() const { return MakeColor(float(red_), float(green_), float(blue_)); }
 
   // After a step has been painted and the position moved on to p.
   void advance(long long p) {
-    if (p >= m_threshold) {
-      m_threshold += m_band;
-      m_index = std::min(m_index + 1, m_count);
-      m_from = m_to;
-      m_to = m_colors[std::size_t(m_index)];
+    if (p >= threshold_) {
+      threshold_ += band_;
+      index_ = std::min(index_ + 1, count_);
+      from_ = to_;
+      to_ = colors_[std::size_t(index_)];
     }
-    const RGBChannels from = SplitRGB(m_from), to = SplitRGB(m_to);
-    m_red += double(to.red - from.red) / m_band * m_step;
-    m_green += double(to.green - from.green) / m_band * m_step;
-    m_blue += double(to.blue - from.blue) / m_band * m_step;
+    const RGBChannels from = SplitRGB(from_), to = SplitRGB(to_);
+    red_ += double(to.red - from.red) / band_ * step_;
+    green_ += double(to.green - from.green) / band_ * step_;
+    blue_ += double(to.blue - from.blue) / band_ * step_;
   }
 
  private:
-  const std::array<TColor, 5>& m_colors;
-  int m_count;
-  int m_band;
-  int m_step;
-  long long m_threshold;
-  int m_index = 1;
-  TColor m_from, m_to;
-  double m_red, m_green, m_blue;
+  const std::array<TColor, 5>& colors_;
+  int count_;
+  int band_;
+  int step_;
+  long long threshold_;
+  int index_ = 1;
+  TColor from_, to_;
+  double red_, green_, blue_;
 };
 
 // The line size and band count the fills work with: a step of at least one
@@ -351,29 +351,29 @@ void DrawMasked(QPainter& canvas, int x, int y, const QImage& mask, const QImage
 // --- TDfGradient ---------------------------------------------------------------
 
 TDfGradient::TDfGradient(QWidget* parent)
-    : TGraphicControl(parent), m_gradient(new TGradient(this)) {
+    : TGraphicControl(parent), gradient_(new TGradient(this)) {
   // The control's own defaults, set before anyone listens.
-  m_gradient->setLineSize(2);
-  m_gradient->setColor1(clBlack);
-  m_gradient->setColor2(clWhite);
-  m_gradient->setColor3(clBlack);
-  m_gradient->setColor4(clWhite);
-  m_gradient->setColor5(clBlack);
-  m_gradient->setColorCount(4);
-  m_gradient->setGradientStyle(gsLine);
-  m_gradient->setLineDirection(diHorizonal);
-  connect(m_gradient, &TGradient::changed, this, &TDfGradient::GradientChanged);
+  gradient_->setLineSize(2);
+  gradient_->setColor1(clBlack);
+  gradient_->setColor2(clWhite);
+  gradient_->setColor3(clBlack);
+  gradient_->setColor4(clWhite);
+  gradient_->setColor5(clBlack);
+  gradient_->setColorCount(4);
+  gradient_->setGradientStyle(gsLine);
+  gradient_->setLineDirection(diHorizonal);
+  connect(gradient_, &TGradient::changed, this, &TDfGradient::GradientChanged);
   // The picture covers the whole area; nothing beneath needs painting.
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(144, 144);
 }
 
 void TDfGradient::setGradient(const TGradient* source) {
-  if (source && source != m_gradient) m_gradient->AssignValues(*source);
+  if (source && source != gradient_) gradient_->AssignValues(*source);
 }
 
 void TDfGradient::setColor(TColor value) {
-  if (!storeIfChanged(m_color, value)) return;
+  if (!storeIfChanged(color_, value)) return;
   update();
   RebuildBitmap();
 }
@@ -385,22 +385,22 @@ void TDfGradient::GradientChanged() {
 
 void TDfGradient::RebuildBitmap() {
   if (width() <= 0 || height() <= 0) {
-    m_picture = QImage();
+    picture_ = QImage();
     return;
   }
-  m_picture = QImage(width(), height(), QImage::Format_RGB32);
-  m_picture.fill(toQColor(m_color));
-  QPainter canvas(&m_picture);
-  GradientFill(canvas, QRect(0, 0, width(), height()), *m_gradient);
+  picture_ = QImage(width(), height(), QImage::Format_RGB32);
+  picture_.fill(toQColor(color_));
+  QPainter canvas(&picture_);
+  GradientFill(canvas, QRect(0, 0, width(), height()), *gradient_);
 }
 
 void TDfGradient::paintEvent(QPaintEvent* event) {
-  if (m_picture.width() != width() || m_picture.height() != height()) RebuildBitmap();
-  if (m_picture.isNull()) return;
+  if (picture_.width() != width() || picture_.height() != height()) RebuildBitmap();
+  if (picture_.isNull()) return;
   QPainter painter(this);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   const QRect clip = event->rect();
-  painter.drawImage(clip, m_picture, clip);
+  painter.drawImage(clip, picture_, clip);
 }
 
 }  // namespace paxamon

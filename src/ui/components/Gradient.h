@@ -47,17 +47,17 @@ class TGradient : public QObject {
  public:
   explicit TGradient(QObject* parent = nullptr);
 
-  TGradientStyle gradientStyle() const { return m_style; }
-  int lineSize() const { return m_lineSize; }
-  TColor color1() const { return m_colors[0]; }
-  TColor color2() const { return m_colors[1]; }
-  TColor color3() const { return m_colors[2]; }
-  TColor color4() const { return m_colors[3]; }
-  TColor color5() const { return m_colors[4]; }
+  TGradientStyle gradientStyle() const { return style_; }
+  int lineSize() const { return lineSize_; }
+  TColor color1() const { return colors_[0]; }
+  TColor color2() const { return colors_[1]; }
+  TColor color3() const { return colors_[2]; }
+  TColor color4() const { return colors_[3]; }
+  TColor color5() const { return colors_[4]; }
   // Color1 ... Color5 by index 0 ... 4.
-  const std::array<TColor, 5>& colors() const { return m_colors; }
-  TColorCount colorCount() const { return m_colorCount; }
-  TDirection lineDirection() const { return m_direction; }
+  const std::array<TColor, 5>& colors() const { return colors_; }
+  TColorCount colorCount() const { return colorCount_; }
+  TDirection lineDirection() const { return direction_; }
 
   // Each setter stores a differing value and then calls Changed.
   void setGradientStyle(TGradientStyle value);
@@ -70,8 +70,8 @@ class TGradient : public QObject {
   void setColorCount(TColorCount value);
   void setLineDirection(TDirection value);
 
-  const TDrawRectEvent& onDrawRect() const { return m_onDrawRect; }
-  void setOnDrawRect(TDrawRectEvent callback) { m_onDrawRect = std::move(callback); }
+  const TDrawRectEvent& onDrawRect() const { return onDrawRect_; }
+  void setOnDrawRect(TDrawRectEvent callback) { onDrawRect_ = std::move(callback); }
 
   // Announces a change.
   void Changed();
@@ -85,12 +85,12 @@ class TGradient : public QObject {
  private:
   void setColor(int index, TColor value);
 
-  TGradientStyle m_style = gsLine;
-  int m_lineSize = 3;
-  std::array<TColor, 5> m_colors = {clGray, clWhite, clSilver, clWhite, clBlack};
-  TColorCount m_colorCount = 3;
-  TDirection m_direction = diHorizonal;
-  TDrawRectEvent m_onDrawRect;
+  TGradientStyle style_ = gsLine;
+  int lineSize_ = 3;
+  std::array<TColor, 5> colors_ = {clGray, clWhite, clSilver, clWhite, clBlack};
+  TColorCount colorCount_ = 3;
+  TDirection direction_ = diHorizonal;
+  TDrawRectEvent onDrawRect_;
 };
 
 // Paints gradient into rect (right and bottom exclusive) on canvas. The
@@ -148,16 +148,16 @@ class TDfGradient : public TGraphicControl {
 
   // The control's own gradient, a child it owns; it lives as long as the
   // control.
-  TGradient* gradient() const { return m_gradient; }
+  TGradient* gradient() const { return gradient_; }
   // Copies the values of another gradient; the control never adopts it.
   void setGradient(const TGradient* source);
 
-  TColor color() const { return m_color; }
+  TColor color() const { return color_; }
   // The colour under the gradient (shown where the shapes leave room).
   void setColor(TColor value);
 
   // The off-screen picture as it stands.
-  const QImage& picture() const { return m_picture; }
+  const QImage& picture() const { return picture_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -166,9 +166,9 @@ class TDfGradient : public TGraphicControl {
   void GradientChanged();
   void RebuildBitmap();
 
-  QImage m_picture;
-  TGradient* m_gradient;
-  TColor m_color = clWindow;
+  QImage picture_;
+  TGradient* gradient_;
+  TColor color_ = clWindow;
 };
 
 }  // namespace paxamon

@@ -13,7 +13,6 @@
 #include "ui/platform/fonts.h"
 #include "ui/platform/property.h"
 
-
 namespace paxamon {
 
 namespace {
@@ -38,38 +37,38 @@ TOfficeButton::TOfficeButton(QWidget* parent) : TGraphicControl(parent) {
   resize(100, 25);
   // The click comes first, then the release, as on the original platform.
   setClickBeforeRelease(true);
-  m_caption = QStringLiteral("OfficeButton");
-  m_downGlyph = loadBitmapResource(QStringLiteral("DOWN"));
-  m_offGlyph = loadBitmapResource(QStringLiteral("OFF"));
-  m_onGlyph = loadBitmapResource(QStringLiteral("ON"));
+  caption_ = QStringLiteral("OfficeButton");
+  downGlyph_ = loadBitmapResource(QStringLiteral("DOWN"));
+  offGlyph_ = loadBitmapResource(QStringLiteral("OFF"));
+  onGlyph_ = loadBitmapResource(QStringLiteral("ON"));
   // Arial 8 points on the original's 96 dots per inch.
   QWidget::setFont(makeFont(QStringLiteral("Arial"), 11));
 }
 
 void TOfficeButton::setCaption(const QString& value) {
-  if (!storeIfChanged(m_caption, value)) return;
+  if (!storeIfChanged(caption_, value)) return;
   update();
 }
 
 void TOfficeButton::setBorderWidth(int value) {
   value = std::clamp(value, 1, 3);
-  if (value == m_borderWidth) return;
-  m_borderWidth = static_cast<std::uint8_t>(value);
+  if (value == borderWidth_) return;
+  borderWidth_ = static_cast<std::uint8_t>(value);
   update();
 }
 
 void TOfficeButton::setDownGlyph(const QImage& picture) {
-  m_downGlyph = picture;
+  downGlyph_ = picture;
   update();
 }
 
 void TOfficeButton::setOffGlyph(const QImage& picture) {
-  m_offGlyph = picture;
+  offGlyph_ = picture;
   update();
 }
 
 void TOfficeButton::setOnGlyph(const QImage& picture) {
-  m_onGlyph = picture;
+  onGlyph_ = picture;
   update();
 }
 
@@ -78,84 +77,84 @@ void TOfficeButton::setButtonFont(const QFont& value) {
 }
 
 void TOfficeButton::setFontColor(TColor value) {
-  if (!storeIfChanged(m_fontColor, value)) return;
+  if (!storeIfChanged(fontColor_, value)) return;
   update();
 }
 
 void TOfficeButton::setRoundSize(int value) {
-  if (!storeIfChanged(m_roundSize, value)) return;
+  if (!storeIfChanged(roundSize_, value)) return;
   update();
 }
 
 void TOfficeButton::setTransparentColor(TColor value) {
-  if (!storeIfChanged(m_transparentColor, value)) return;
+  if (!storeIfChanged(transparentColor_, value)) return;
   update();
 }
 
 void TOfficeButton::setColor(TColor value) {
-  if (!storeIfChanged(m_color, value)) return;
+  if (!storeIfChanged(color_, value)) return;
   update();
 }
 
 void TOfficeButton::setShowHint(bool value) {
-  if (!storeIfChanged(m_showHint, value)) return;
-  setToolTip(m_showHint ? m_hint : QString());
+  if (!storeIfChanged(showHint_, value)) return;
+  setToolTip(showHint_ ? hint_ : QString());
 }
 
 void TOfficeButton::setHint(const QString& value) {
-  if (!storeIfChanged(m_hint, value)) return;
-  setToolTip(m_showHint ? m_hint : QString());
+  if (!storeIfChanged(hint_, value)) return;
+  setToolTip(showHint_ ? hint_ : QString());
 }
 
 // --- Mouse ---------------------------------------------------------------------------
 
 void TOfficeButton::MouseEnter() {
-  m_mouseInside = true;
-  m_pressOffset = m_mousePressed ? 1 : 0;
+  mouseInside_ = true;
+  pressOffset_ = mousePressed_ ? 1 : 0;
   update();
 }
 
 void TOfficeButton::MouseLeave() {
-  m_mouseInside = false;
-  m_pressOffset = 0;
+  mouseInside_ = false;
+  pressOffset_ = 0;
   update();
 }
 
 void TOfficeButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                               Qt::MouseButtons held, QPoint pos) {
-  m_mousePressed = true;
-  m_pressOffset = 1;
+  mousePressed_ = true;
+  pressOffset_ = 1;
   update();
   TGraphicControl::MouseDown(button, modifiers, held, pos);
 }
 
 void TOfficeButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                             Qt::MouseButtons held, QPoint pos) {
-  m_mousePressed = false;
-  m_pressOffset = 0;
+  mousePressed_ = false;
+  pressOffset_ = 0;
   update();
   TGraphicControl::MouseUp(button, modifiers, held, pos);
 }
 
 void TOfficeButton::MouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons held, QPoint pos) {
   const bool inside = rect().contains(pos);
-  if (inside && !m_mouseInside) MouseEnter();
-  if (!inside && m_mouseInside) MouseLeave();
+  if (inside && !mouseInside_) MouseEnter();
+  if (!inside && mouseInside_) MouseLeave();
   TGraphicControl::MouseMove(modifiers, held, pos);
 }
 
 void TOfficeButton::enterEvent(QEnterEvent*) {
-  if (!m_mouseInside) MouseEnter();
+  if (!mouseInside_) MouseEnter();
 }
 
 void TOfficeButton::leaveEvent(QEvent*) {
-  if (m_mouseInside) MouseLeave();
+  if (mouseInside_) MouseLeave();
 }
 
 void TOfficeButton::hideEvent(QHideEvent* event) {
   // A hidden button cannot be under the mouse; it shows unhovered when it
   // comes back (its window may have been closed by its own click).
-  if (m_mouseInside) MouseLeave();
+  if (mouseInside_) MouseLeave();
   QWidget::hideEvent(event);
 }
 
@@ -172,14 +171,14 @@ void TOfficeButton::paintEvent(QPaintEvent*) {
 }
 
 void TOfficeButton::Paint(QPainter& p) {
-  const int w = width(), h = height(), bw = m_borderWidth, rs = m_roundSize, o = m_pressOffset;
-  const int gw = m_offGlyph.width(), gh = m_offGlyph.height();
+  const int w = width(), h = height(), bw = borderWidth_, rs = roundSize_, o = pressOffset_;
+  const int gw = offGlyph_.width(), gh = offGlyph_.height();
   const QRect pictureRect(o + 7, (h - gh) / 2 + o, gw, gh);
-  const QColor face = toQColor(m_color);
+  const QColor face = toQColor(color_);
   p.setRenderHint(QPainter::Antialiasing, false);
 
-  if (m_mouseInside) {
-    roundRect(p, bw, bw, w - bw + 1, h - bw + 1, rs, toQColor(m_borderColor), bw + 1, face);
+  if (mouseInside_) {
+    roundRect(p, bw, bw, w - bw + 1, h - bw + 1, rs, toQColor(borderColor_), bw + 1, face);
     // The highlight along the top: a white line of width 2 through row
     // bw + 2, so it covers that row and the one above.
     const int from = rs / 2, to = w - rs / 2;
@@ -190,21 +189,21 @@ void TOfficeButton::Paint(QPainter& p) {
 
   // The picture, cut to the OFF picture's size, its transparent colour
   // painted in the button's colour.
-  const QImage& glyph = m_mouseInside ? (m_mousePressed ? m_downGlyph : m_onGlyph) : m_offGlyph;
+  const QImage& glyph = mouseInside_ ? (mousePressed_ ? downGlyph_ : onGlyph_) : offGlyph_;
   if (!pictureRect.isEmpty() && !glyph.isNull()) {
     const QImage part =
         glyph.copy(QRect(0, 0, std::min(gw, glyph.width()), std::min(gh, glyph.height())));
     p.drawImage(pictureRect.topLeft(),
-                replaceColor(part, toQColor(m_transparentColor).rgb(), face.rgb()));
+                replaceColor(part, toQColor(transparentColor_).rgb(), face.rgb()));
   }
 
   // The caption on an opaque background in the button's colour.
-  const QSize extent = textExtent(font(), m_caption);
+  const QSize extent = textExtent(font(), caption_);
   const QPoint at((w - extent.width()) / 2 + o + 7, (h - extent.height()) / 2 + o);
   p.fillRect(QRect(at, extent), face);
   p.setFont(font());
-  p.setPen(toQColor(m_fontColor));
-  p.drawText(at + QPoint(0, QFontMetrics(font()).ascent()), m_caption);
+  p.setPen(toQColor(fontColor_));
+  p.drawText(at + QPoint(0, QFontMetrics(font()).ascent()), caption_);
 }
 
 }  // namespace paxamon

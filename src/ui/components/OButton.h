@@ -38,47 +38,47 @@ class TOfficeButton : public TGraphicControl {
   explicit TOfficeButton(QWidget* parent = nullptr);
 
   // The button's own caption, drawn as it stands ("&" included).
-  QString Caption() const { return m_caption; }
+  QString Caption() const { return caption_; }
   void setCaption(const QString& value);
   // The border while the mouse is over the button. Stored only: it shows at
   // the next repaint that something else causes.
-  TColor BorderColor() const { return m_borderColor; }
-  void setBorderColor(TColor value) { m_borderColor = value; }
+  TColor BorderColor() const { return borderColor_; }
+  void setBorderColor(TColor value) { borderColor_ = value; }
   // 1 to 3; other values are brought into that range.
-  int BorderWidth() const { return m_borderWidth; }
+  int BorderWidth() const { return borderWidth_; }
   void setBorderWidth(int value);
   // The pictures are copied in. The OFF picture's size is the picture area
   // for all three: the others are cut to it.
-  const QImage& DownGlyph() const { return m_downGlyph; }
+  const QImage& DownGlyph() const { return downGlyph_; }
   void setDownGlyph(const QImage& picture);
-  const QImage& OffGlyph() const { return m_offGlyph; }
+  const QImage& OffGlyph() const { return offGlyph_; }
   void setOffGlyph(const QImage& picture);
-  const QImage& OnGlyph() const { return m_onGlyph; }
+  const QImage& OnGlyph() const { return onGlyph_; }
   void setOnGlyph(const QImage& picture);
   // The caption font; its colour is FontColor.
   void setButtonFont(const QFont& value);
-  TColor FontColor() const { return m_fontColor; }
+  TColor FontColor() const { return fontColor_; }
   void setFontColor(TColor value);
   // Width and height of the ellipse that rounds each corner.
-  int RoundSize() const { return m_roundSize; }
+  int RoundSize() const { return roundSize_; }
   void setRoundSize(int value);
   // Picture pixels of this colour are painted in Color.
-  TColor TransparentColor() const { return m_transparentColor; }
+  TColor TransparentColor() const { return transparentColor_; }
   void setTransparentColor(TColor value);
-  TColor Color() const { return m_color; }
+  TColor Color() const { return color_; }
   void setColor(TColor value);
   // Hint is shown as a tool tip while ShowHint is set.
-  bool ShowHint() const { return m_showHint; }
+  bool ShowHint() const { return showHint_; }
   void setShowHint(bool value);
-  QString Hint() const { return m_hint; }
+  QString Hint() const { return hint_; }
   void setHint(const QString& value);
   // The button's own visibility, whether or not its window is showing.
   bool Visible() const { return !isHidden(); }
 
   // The state of the mouse, for painting and for tests.
-  bool mouseInside() const { return m_mouseInside; }
-  bool mousePressed() const { return m_mousePressed; }
-  int pressOffset() const { return m_pressOffset; }
+  bool mouseInside() const { return mouseInside_; }
+  bool mousePressed() const { return mousePressed_; }
+  int pressOffset() const { return pressOffset_; }
 
   // The mouse handlers: the button's state follows the mouse, every change
   // repaints later.
@@ -103,21 +103,21 @@ class TOfficeButton : public TGraphicControl {
   void changeEvent(QEvent* event) override;
 
  private:
-  int m_roundSize = 20;
-  QString m_caption;
-  QImage m_downGlyph;
-  QImage m_offGlyph;
-  QImage m_onGlyph;
-  TColor m_borderColor = clGray;
-  std::uint8_t m_borderWidth = 1;
-  TColor m_fontColor = clWindowText;
-  TColor m_transparentColor = clWhite;
-  TColor m_color = 0xC8FFFF;
-  bool m_mouseInside = false;
-  bool m_mousePressed = false;
-  std::uint16_t m_pressOffset = 0;
-  bool m_showHint = false;
-  QString m_hint;
+  int roundSize_ = 20;
+  QString caption_;
+  QImage downGlyph_;
+  QImage offGlyph_;
+  QImage onGlyph_;
+  TColor borderColor_ = clGray;
+  std::uint8_t borderWidth_ = 1;
+  TColor fontColor_ = clWindowText;
+  TColor transparentColor_ = clWhite;
+  TColor color_ = 0xC8FFFF;
+  bool mouseInside_ = false;
+  bool mousePressed_ = false;
+  std::uint16_t pressOffset_ = 0;
+  bool showHint_ = false;
+  QString hint_;
 };
 
 }  // namespace paxamon

@@ -21,7 +21,7 @@ namespace paxamon {
 // --- TBI_basebutton ------------------------------------------------------------------
 
 TBI_basebutton::TBI_basebutton(QWidget* parent) : TGraphicControl(parent) {
-  m_lowColor = std::uint8_t(displayColorDepth()) < 16;
+  lowColor_ = std::uint8_t(displayColorDepth()) < 16;
   // The button covers its whole rectangle.
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(25, 25);
@@ -32,11 +32,11 @@ TBI_basebutton::TBI_basebutton(QWidget* parent) : TGraphicControl(parent) {
 TBI_basebutton::~TBI_basebutton() = default;
 
 QChar TBI_basebutton::accessKey() const {
-  return accelChar(m_caption);
+  return accelChar(caption_);
 }
 
 bool TBI_basebutton::acceptsAccessKey() const {
-  return m_enabled && isVisible();
+  return enabled_ && isVisible();
 }
 
 void TBI_basebutton::activateByAccessKey() {
@@ -44,114 +44,114 @@ void TBI_basebutton::activateByAccessKey() {
 }
 
 void TBI_basebutton::setLightColor(TColor value) {
-  if (!storeIfChanged(m_lightColor, value)) return;
+  if (!storeIfChanged(lightColor_, value)) return;
   update();
 }
 
 void TBI_basebutton::setShadowColor(TColor value) {
-  m_shadowColor = value;
+  shadowColor_ = value;
   update();
 }
 
 void TBI_basebutton::AssignGlyph(const QImage& picture) {
-  m_glyph = picture;
+  glyph_ = picture;
   if (!picture.isNull() && picture.height() != 0) {
     const bool mono =
         picture.format() == QImage::Format_Mono || picture.format() == QImage::Format_MonoLSB;
-    m_glyphTransparentColor =
+    glyphTransparentColor_ =
         mono ? clWhite : fromQColor(QColor(picture.pixel(0, picture.height() - 1)));
     if (picture.width() % picture.height() == 0)
-      m_numGlyphs = std::uint8_t(picture.width() / picture.height());
-    m_frameWidth = m_numGlyphs > 0 ? m_glyph.width() / m_numGlyphs : m_glyph.width();
+      numGlyphs_ = std::uint8_t(picture.width() / picture.height());
+    frameWidth_ = numGlyphs_ > 0 ? glyph_.width() / numGlyphs_ : glyph_.width();
   } else {
-    m_frameWidth = 0;
-    m_numGlyphs = 0;
+    frameWidth_ = 0;
+    numGlyphs_ = 0;
   }
   update();
 }
 
 void TBI_basebutton::Loaded() {
-  AssignGlyph(QImage(m_glyph));
+  AssignGlyph(QImage(glyph_));
 }
 
 void TBI_basebutton::setDropDownMenu(QMenu* menu) {
-  if (m_dropDownMenu) disconnect(m_dropDownMenu, &QObject::destroyed, this, nullptr);
-  m_dropDownMenu = menu;
+  if (dropDownMenu_) disconnect(dropDownMenu_, &QObject::destroyed, this, nullptr);
+  dropDownMenu_ = menu;
   if (menu) connect(menu, &QObject::destroyed, this, &TBI_basebutton::DropDownMenuDestroyed);
-  if (m_markDropDown) update();
+  if (markDropDown_) update();
 }
 
 void TBI_basebutton::DropDownMenuDestroyed() {
-  m_dropDownMenu = nullptr;
+  dropDownMenu_ = nullptr;
   update();
 }
 
 void TBI_basebutton::setGrayedInactive(bool value) {
-  if (!storeIfChanged(m_grayedInactive, value)) return;
+  if (!storeIfChanged(grayedInactive_, value)) return;
   update();
 }
 
 void TBI_basebutton::setCaption(const QString& value) {
-  if (!storeIfChanged(m_caption, value)) return;
+  if (!storeIfChanged(caption_, value)) return;
   update();
 }
 
 void TBI_basebutton::setLayout(TButtonLayout value) {
-  if (!storeIfChanged(m_layout, value)) return;
+  if (!storeIfChanged(layout_, value)) return;
   update();
 }
 
 void TBI_basebutton::setBevelWidth(int value) {
-  if (!storeIfChanged(m_bevelWidth, value)) return;
+  if (!storeIfChanged(bevelWidth_, value)) return;
   update();
 }
 
 void TBI_basebutton::setFontColor(TColor value) {
-  if (!storeIfChanged(m_fontColor, value)) return;
+  if (!storeIfChanged(fontColor_, value)) return;
   update();
 }
 
 void TBI_basebutton::setDown(bool value) {
-  if (value == m_down || m_groupIndex == 0) return;
-  m_down = value;
+  if (value == down_ || groupIndex_ == 0) return;
+  down_ = value;
   update();
   if (!value || !parentWidget()) return;
   // Release the other buttons of the group; their own write rules do not run.
   for (QObject* child : parentWidget()->children()) {
     auto* other = qobject_cast<TBI_basebutton*>(child);
-    if (other && other != this && other->m_groupIndex == m_groupIndex && other->m_down) {
-      other->m_down = false;
+    if (other && other != this && other->groupIndex_ == groupIndex_ && other->down_) {
+      other->down_ = false;
       other->update();
     }
   }
 }
 
 void TBI_basebutton::setGroupIndex(int value) {
-  if (!storeIfChanged(m_groupIndex, value)) return;
-  if (value == 0 && m_down) {
-    m_down = false;
+  if (!storeIfChanged(groupIndex_, value)) return;
+  if (value == 0 && down_) {
+    down_ = false;
     update();
   }
 }
 
 void TBI_basebutton::setButtonEnabled(bool value) {
-  if (!storeIfChanged(m_enabled, value)) return;
+  if (!storeIfChanged(enabled_, value)) return;
   update();
 }
 
 void TBI_basebutton::setFlat(bool value) {
-  m_flat = value;
-  m_showBevel = !value;
+  flat_ = value;
+  showBevel_ = !value;
   update();
 }
 
 void TBI_basebutton::setMarkDropDown(bool value) {
-  if (!storeIfChanged(m_markDropDown, value)) return;
+  if (!storeIfChanged(markDropDown_, value)) return;
   update();
 }
 
 void TBI_basebutton::setSpacing(int value) {
-  m_spacing = value;
+  spacing_ = value;
   update();
 }
 
@@ -161,35 +161,35 @@ void TBI_basebutton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mod
                                Qt::MouseButtons held, QPoint pos) {
   QPointer<TBI_basebutton> self(this);
   TGraphicControl::MouseDown(button, modifiers, held, pos);
-  if (!self || button != Qt::LeftButton || !m_enabled) return;
-  m_state = bsPressed;
+  if (!self || button != Qt::LeftButton || !enabled_) return;
+  state_ = bsPressed;
   repaint();
-  if (!m_dropDownMenu) return;
+  if (!dropDownMenu_) return;
   QCoreApplication::processEvents();
-  if (!self || !m_dropDownMenu) return;
-  m_showBevel = !m_flat;
-  m_state = bsUp;
+  if (!self || !dropDownMenu_) return;
+  showBevel_ = !flat_;
+  state_ = bsUp;
   repaint();
-  m_dropDownMenu->exec(mapToGlobal(QPoint(0, height())));
+  dropDownMenu_->exec(mapToGlobal(QPoint(0, height())));
 }
 
 void TBI_basebutton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                              Qt::MouseButtons held, QPoint pos) {
   QPointer<TBI_basebutton> self(this);
   TGraphicControl::MouseUp(button, modifiers, held, pos);
-  if (!self || button != Qt::LeftButton || !m_enabled) return;
-  m_state = bsUp;
+  if (!self || button != Qt::LeftButton || !enabled_) return;
+  state_ = bsUp;
   repaint();
 }
 
 void TBI_basebutton::enterEvent(QEnterEvent*) {
-  m_showBevel = true;
-  if (m_flat) repaint();
+  showBevel_ = true;
+  if (flat_) repaint();
 }
 
 void TBI_basebutton::leaveEvent(QEvent*) {
-  m_showBevel = !m_flat;
-  if (m_flat) repaint();
+  showBevel_ = !flat_;
+  if (flat_) repaint();
 }
 
 void TBI_basebutton::changeEvent(QEvent* event) {
@@ -198,8 +198,8 @@ void TBI_basebutton::changeEvent(QEvent* event) {
 }
 
 bool TBI_basebutton::DialogChar(QChar ch) {
-  const QChar accel = accelChar(m_caption);
-  if (accel.isNull() || accel.toCaseFolded() != ch.toCaseFolded() || !m_enabled || !isVisible())
+  const QChar accel = accelChar(caption_);
+  if (accel.isNull() || accel.toCaseFolded() != ch.toCaseFolded() || !enabled_ || !isVisible())
     return false;
   // Handlers may run in between and even destroy the button.
   QPointer<TBI_basebutton> self(this);
@@ -221,17 +221,17 @@ bool TBI_basebutton::DialogChar(QChar ch) {
 // --- Drawing ---------------------------------------------------------------------------
 
 QImage TBI_basebutton::framePicture() const {
-  const int frames = m_numGlyphs;
-  int index = !m_enabled ? 1 : m_state == bsPressed ? 2 : 0;
+  const int frames = numGlyphs_;
+  int index = !enabled_ ? 1 : state_ == bsPressed ? 2 : 0;
   if (index >= std::max(frames, 1)) index = 0;
-  QImage frame = m_glyph.copy(index * m_frameWidth, 0, m_frameWidth, m_glyph.height())
+  QImage frame = glyph_.copy(index * frameWidth_, 0, frameWidth_, glyph_.height())
                      .convertToFormat(QImage::Format_RGB32);
-  const bool gray = m_flat && !m_showBevel && !m_down && m_grayedInactive;
+  const bool gray = flat_ && !showBevel_ && !down_ && grayedInactive_;
   const qint64 area = qint64(frame.width()) * frame.height();
   if (!gray || frame.isNull() || area > 10000) return frame;
   // Gray it: four levels by brightness; the background (top-left) stays.
   const QRgb background = frame.pixel(0, 0) & RGB_MASK;
-  const QRgb light = toQColor(m_lightColor).rgb(), shadow = toQColor(m_shadowColor).rgb();
+  const QRgb light = toQColor(lightColor_).rgb(), shadow = toQColor(shadowColor_).rgb();
   for (int y = 0; y < frame.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(frame.scanLine(y));
     for (int x = 0; x < frame.width(); ++x) {
@@ -246,49 +246,49 @@ QImage TBI_basebutton::framePicture() const {
 
 void TBI_basebutton::drawBevel(QPainter& canvas) const {
   const int w = width(), h = height();
-  const bool sunken = m_state == bsPressed || m_down;
-  if (m_showBevel && m_flat) {
-    QColor top = toQColor(m_lightColor), bottom = toQColor(m_shadowColor);
+  const bool sunken = state_ == bsPressed || down_;
+  if (showBevel_ && flat_) {
+    QColor top = toQColor(lightColor_), bottom = toQColor(shadowColor_);
     if (sunken) std::swap(top, bottom);
-    drawEdgeRings(canvas, QRect(0, 0, w, h), m_bevelWidth, top, bottom);
-  } else if (!m_flat && m_bevelWidth > 0) {
+    drawEdgeRings(canvas, QRect(0, 0, w, h), bevelWidth_, top, bottom);
+  } else if (!flat_ && bevelWidth_ > 0) {
     drawButtonEdge(canvas, QRect(0, 0, w, h), sunken);
   }
 }
 
 void TBI_basebutton::DrawContent(QPainter& canvas) {
   const int w = width(), h = height();
-  const int f = m_frameWidth;
-  const bool hasGlyph = !m_glyph.isNull() && m_glyph.height() != 0;
-  const int gh = hasGlyph ? m_glyph.height() : 0;
+  const int f = frameWidth_;
+  const bool hasGlyph = !glyph_.isNull() && glyph_.height() != 0;
+  const int gh = hasGlyph ? glyph_.height() : 0;
   canvas.setFont(font());
-  const QSize extent = textExtent(font(), m_caption);
+  const QSize extent = textExtent(font(), caption_);
   const int tw = extent.width(), th = extent.height();
-  const bool mark = m_markDropDown && m_dropDownMenu;
+  const bool mark = markDropDown_ && dropDownMenu_;
   const int a = mark ? 4 : 0;
-  const int total = gh + th + 2 + m_spacing;
+  const int total = gh + th + 2 + spacing_;
 
   int tx = 0, ty = 0, gx = 0, gy = 0, mx = 0;
-  switch (m_layout) {
+  switch (layout_) {
     case blGlyphLeft:
-      tx = w / 2 - tw / 2 + f / 2 + m_spacing;
+      tx = w / 2 - tw / 2 + f / 2 + spacing_;
       ty = h / 2 - th / 2;
-      gx = tx - m_spacing - f;
+      gx = tx - spacing_ - f;
       gy = h / 2 - gh / 2;
       mx = tx + tw + 2;
       break;
     case blGlyphRight:
-      tx = w / 2 - tw / 2 - m_spacing - f / 2;
+      tx = w / 2 - tw / 2 - spacing_ - f / 2;
       ty = h / 2 - th / 2;
-      gx = w / 2 + tw / 2 + m_spacing - f / 2;
+      gx = w / 2 + tw / 2 + spacing_ - f / 2;
       gy = h / 2 - gh / 2;
       mx = tx - 4;
       break;
     case blGlyphTop:
       tx = w / 2 - tw / 2 - a;
-      ty = h / 2 - total / 2 + gh + m_spacing;
+      ty = h / 2 - total / 2 + gh + spacing_;
       gx = w / 2 - f / 2;
-      gy = ty - gh - m_spacing;
+      gy = ty - gh - spacing_;
       mx = tx + tw + 2 + a / 2;
       break;
     case blGlyphBottom:
@@ -296,24 +296,24 @@ void TBI_basebutton::DrawContent(QPainter& canvas) {
       tx = w / 2 - tw / 2 - a;
       ty = h / 2 - total / 2;
       gx = w / 2 - f / 2;
-      gy = ty + th + m_spacing;
+      gy = ty + th + spacing_;
       mx = tx + tw + 2 + a / 2;
       break;
   }
 
   // Caption, without background; grayed twice over when disabled.
   canvas.setBrush(Qt::NoBrush);
-  QColor textColor = toQColor(m_fontColor);
-  if (m_enabled) {
+  QColor textColor = toQColor(fontColor_);
+  if (enabled_) {
     canvas.setPen(QPen(textColor, canvas.pen().widthF()));
-    drawAccelText(canvas, QPoint(tx, ty), m_caption);
+    drawAccelText(canvas, QPoint(tx, ty), caption_);
   } else {
     textColor = toQColor(clSilver);
     canvas.setPen(QPen(textColor, canvas.pen().widthF()));
-    drawAccelText(canvas, QPoint(tx, ty), m_caption);
+    drawAccelText(canvas, QPoint(tx, ty), caption_);
     textColor = toQColor(clGray);
     canvas.setPen(QPen(textColor, canvas.pen().widthF()));
-    drawAccelText(canvas, QPoint(tx + 2, ty + 2), m_caption);
+    drawAccelText(canvas, QPoint(tx + 2, ty + 2), caption_);
   }
 
   if (mark) {
@@ -323,8 +323,7 @@ void TBI_basebutton::DrawContent(QPainter& canvas) {
   }
 
   if (hasGlyph && f > 0)
-    drawTransparent(canvas, QPoint(gx, gy), framePicture(),
-                    toQColor(m_glyphTransparentColor).rgb());
+    drawTransparent(canvas, QPoint(gx, gy), framePicture(), toQColor(glyphTransparentColor_).rgb());
 
   drawBevel(canvas);
 }
@@ -334,7 +333,7 @@ void TBI_basebutton::DrawContent(QPainter& canvas) {
 TBI_GradientButton::TBI_GradientButton(QWidget* parent) : TBI_basebutton(parent) {}
 
 void TBI_GradientButton::setVertical(bool value) {
-  m_vertical = value;
+  vertical_ = value;
   repaint();
 }
 
@@ -358,13 +357,13 @@ void TBI_GradientButton::paintEvent(QPaintEvent* event) {
     const QColor light = toQColor(lightColor()), shadow = toQColor(shadowColor());
     QPen pen(Qt::black, lowColor() ? 2 : 1);
     if (!lowColor() || paint256()) {
-      const int size = m_vertical ? h : w;
+      const int size = vertical_ ? h : w;
       for (int i = 0; i <= size; ++i) {
         pen.setColor(QColor(gradientChannel(light.red(), shadow.red(), i, size),
                             gradientChannel(light.green(), shadow.green(), i, size),
                             gradientChannel(light.blue(), shadow.blue(), i, size)));
         canvas.setPen(pen);
-        if (m_vertical)
+        if (vertical_)
           canvas.drawLine(0, i, w, i);
         else
           canvas.drawLine(i, 0, i, h);

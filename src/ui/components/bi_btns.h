@@ -44,59 +44,59 @@ class TBI_basebutton : public TGraphicControl, public AccessKeyControl {
   explicit TBI_basebutton(QWidget* parent = nullptr);
   ~TBI_basebutton() override;
 
-  TColor lightColor() const { return m_lightColor; }
+  TColor lightColor() const { return lightColor_; }
   virtual void setLightColor(TColor value);
-  TColor shadowColor() const { return m_shadowColor; }
+  TColor shadowColor() const { return shadowColor_; }
   virtual void setShadowColor(TColor value);
 
   // A strip of 1 to 3 square frames: up, disabled, pressed.
-  const QImage& glyph() const { return m_glyph; }
+  const QImage& glyph() const { return glyph_; }
   void setGlyph(const QImage& picture) { AssignGlyph(picture); }
   void AssignGlyph(const QImage& picture);
 
   // Not owned; cleared when the menu is destroyed.
-  QMenu* dropDownMenu() const { return m_dropDownMenu; }
+  QMenu* dropDownMenu() const { return dropDownMenu_; }
   void setDropDownMenu(QMenu* menu);
 
-  bool grayedInactive() const { return m_grayedInactive; }
+  bool grayedInactive() const { return grayedInactive_; }
   void setGrayedInactive(bool value);
   // "&" marks the accelerator letter.
-  const QString& caption() const { return m_caption; }
+  const QString& caption() const { return caption_; }
   void setCaption(const QString& value);
-  TButtonLayout layout() const { return m_layout; }
+  TButtonLayout layout() const { return layout_; }
   void setLayout(TButtonLayout value);
-  int bevelWidth() const { return m_bevelWidth; }
+  int bevelWidth() const { return bevelWidth_; }
   void setBevelWidth(int value);
   // The caption's colour (the font's colour in the window descriptions).
-  TColor fontColor() const { return m_fontColor; }
+  TColor fontColor() const { return fontColor_; }
   void setFontColor(TColor value);
   // Held down within its group; only with a GroupIndex other than 0.
-  bool down() const { return m_down; }
+  bool down() const { return down_; }
   void setDown(bool value);
-  int groupIndex() const { return m_groupIndex; }
+  int groupIndex() const { return groupIndex_; }
   void setGroupIndex(int value);
-  bool allowAllUp() const { return m_allowAllUp; }
-  void setAllowAllUp(bool value) { m_allowAllUp = value; }
+  bool allowAllUp() const { return allowAllUp_; }
+  void setAllowAllUp(bool value) { allowAllUp_ = value; }
   // The button's own enabled flag: it changes the look and the button's own
   // reactions only, not whether Qt delivers events to the widget.
-  bool buttonEnabled() const { return m_enabled; }
+  bool buttonEnabled() const { return enabled_; }
   void setButtonEnabled(bool value);
-  bool flat() const { return m_flat; }
+  bool flat() const { return flat_; }
   void setFlat(bool value);
-  bool markDropDown() const { return m_markDropDown; }
+  bool markDropDown() const { return markDropDown_; }
   void setMarkDropDown(bool value);
-  int spacing() const { return m_spacing; }
+  int spacing() const { return spacing_; }
   void setSpacing(int value);
-  bool paint256() const { return m_paint256; }
-  void setPaint256(bool value) { m_paint256 = value; }
+  bool paint256() const { return paint256_; }
+  void setPaint256(bool value) { paint256_ = value; }
 
   // Internal state, readable for the painting of derived buttons.
-  ButtonState state() const { return m_state; }
-  bool showBevel() const { return m_showBevel; }
-  bool lowColor() const { return m_lowColor; }
-  int numGlyphs() const { return m_numGlyphs; }
-  int frameWidth() const { return m_frameWidth; }
-  TColor glyphTransparentColor() const { return m_glyphTransparentColor; }
+  ButtonState state() const { return state_; }
+  bool showBevel() const { return showBevel_; }
+  bool lowColor() const { return lowColor_; }
+  int numGlyphs() const { return numGlyphs_; }
+  int frameWidth() const { return frameWidth_; }
+  TColor glyphTransparentColor() const { return glyphTransparentColor_; }
 
   // After the settings have been loaded: the glyph frames follow the picture.
   void Loaded();
@@ -122,7 +122,7 @@ class TBI_basebutton : public TGraphicControl, public AccessKeyControl {
                  QPoint pos) override;
   void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, Qt::MouseButtons held,
                QPoint pos) override;
-  bool acceptsClick() const override { return m_enabled; }
+  bool acceptsClick() const override { return enabled_; }
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -132,29 +132,29 @@ class TBI_basebutton : public TGraphicControl, public AccessKeyControl {
   QImage framePicture() const;
   void drawBevel(QPainter& canvas) const;
 
-  TColor m_lightColor = clBtnHighlight;
-  TColor m_shadowColor = clBtnShadow;
-  int m_bevelWidth = 1;
-  bool m_enabled = true;
-  bool m_flat = false;
-  int m_spacing = 1;
-  TColor m_glyphTransparentColor = clNone;
-  int m_frameWidth = 0;
-  std::uint8_t m_numGlyphs = 0;
-  bool m_showBevel = true;
-  QImage m_glyph;
-  bool m_lowColor = false;
-  bool m_paint256 = false;
-  bool m_grayedInactive = true;
-  bool m_markDropDown = true;
-  bool m_down = false;
-  int m_groupIndex = 0;
-  bool m_allowAllUp = false;
-  QMenu* m_dropDownMenu = nullptr;
-  TButtonLayout m_layout = blGlyphLeft;
-  ButtonState m_state = bsUp;
-  QString m_caption;
-  TColor m_fontColor = clWindowText;
+  TColor lightColor_ = clBtnHighlight;
+  TColor shadowColor_ = clBtnShadow;
+  int bevelWidth_ = 1;
+  bool enabled_ = true;
+  bool flat_ = false;
+  int spacing_ = 1;
+  TColor glyphTransparentColor_ = clNone;
+  int frameWidth_ = 0;
+  std::uint8_t numGlyphs_ = 0;
+  bool showBevel_ = true;
+  QImage glyph_;
+  bool lowColor_ = false;
+  bool paint256_ = false;
+  bool grayedInactive_ = true;
+  bool markDropDown_ = true;
+  bool down_ = false;
+  int groupIndex_ = 0;
+  bool allowAllUp_ = false;
+  QMenu* dropDownMenu_ = nullptr;
+  TButtonLayout layout_ = blGlyphLeft;
+  ButtonState state_ = bsUp;
+  QString caption_;
+  TColor fontColor_ = clWindowText;
 };
 
 // The painted button: a linear gradient from LightColor to ShadowColor
@@ -168,14 +168,14 @@ class TBI_GradientButton : public TBI_basebutton {
   explicit TBI_GradientButton(QWidget* parent = nullptr);
 
   // false: the colour changes from left to right; true: from top to bottom.
-  bool vertical() const { return m_vertical; }
+  bool vertical() const { return vertical_; }
   void setVertical(bool value);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  bool m_vertical = false;
+  bool vertical_ = false;
 };
 
 }  // namespace paxamon
