@@ -4,8 +4,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build -j "$(nproc)" >/dev/null
+# Quiet when all goes well; the compiler's messages when not.
+mkdir -p build
+log=build/run.log
+if ! { cmake -S . -B build -G Ninja && cmake --build build -j "$(nproc)"; } >"$log" 2>&1; then
+  cat "$log" >&2
+  echo "run: the build failed (messages above, also in $log)" >&2
+  exit 1
+fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   cat >&2 <<'MSG'

@@ -1,18 +1,36 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Paxamon needs to build, test and run.
-# Idempotent: apt is only called when a package is missing.
+# Installs the packages Paxamon needs to build, test and run. On Debian (and
+# its derivatives) it installs what is missing with apt; elsewhere it lists
+# what the build needs and leaves the installing to the user.
 set -euo pipefail
 
+# Debian packages, and what each provides.
 packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev libxcb1-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 fonts-comic-neue
-  qt6-translations-l10n
-  xvfb xauth
-  # the real-window tests: a window manager, X input, OCR of what is shown
-  openbox libx11-dev libxtst-dev tesseract-ocr tesseract-ocr-deu
+  cmake ninja-build g++ pkg-config   # the build: CMake 3.25+, Ninja, a C++20 compiler
+  qt6-base-dev libxcb1-dev           # Qt 6 Widgets, the X11 connection
+  qt6-translations-l10n              # Qt's own texts in German
+  fonts-liberation2 fonts-comic-neue # stand-ins for Arial, Courier New, MS Sans Serif, Comic Sans MS
+  libgtest-dev libgmock-dev          # the tests
+  libbenchmark-dev                   # the benchmarks
+  xvfb xauth openbox                 # the real-window tests: a virtual display, a window manager,
+  libx11-dev libxtst-dev             # X input,
+  tesseract-ocr tesseract-ocr-deu    # and reading the screen
 )
+
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+  cat <<'MSG'
+setup: this is not a Debian system, so nothing is installed. Paxamon needs:
+  to build:   CMake 3.25 or later, Ninja, a C++20 compiler (GCC 12 or Clang 14),
+              Qt 6 Widgets (development files) and the xcb headers
+  to run:     the fonts Liberation Sans and Liberation Mono, and Comic Neue;
+              Qt's German translations (qtbase_de.qm)
+  to test:    GoogleTest and GoogleMock, Google Benchmark, Xvfb, openbox,
+              the X11 and XTest headers, tesseract with German language data
+Install them with your distribution's package manager; the build goes on
+with what is there.
+MSG
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do
