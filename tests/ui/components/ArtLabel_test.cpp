@@ -20,14 +20,8 @@ constexpr TColor kText = rgbColor(255, 0, 0), kShadow = rgbColor(0, 255, 0);
 constexpr TColor kOutline = rgbColor(0, 0, 255), kParent = rgbColor(255, 0, 255);
 using Colors = QSet<TColor>;
 
-// A picture of the widget, also saved into $PAXAMON_GALLERY (when set and
-// named), enlarged so single pixels show.
-QImage shot(QWidget& widget, const QString& galleryName = {}) {
-  const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  if (const QString folder = qEnvironmentVariable("PAXAMON_GALLERY");
-      !galleryName.isEmpty() && !folder.isEmpty() && QDir().mkpath(folder))
-    image.scaled(image.size() * 2).save(QDir(folder).filePath(galleryName + ".png"));
-  return image;
+QImage shot(QWidget& widget) {
+  return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 Colors colorsOf(const QImage& image) {
@@ -58,18 +52,18 @@ void dress(TArtLabel& label, TArtStyle style) {
   label.setArtStyle(style);
 }
 
-QImage styled(TArtStyle style, const QImage& bitmap = {}, const QString& galleryName = {}) {
+QImage styled(TArtStyle style, const QImage& bitmap = {}) {
   TArtLabel label;
   dress(label, style);
   label.setBitmap(bitmap);
-  return shot(label, galleryName);
+  return shot(label);
 }
 
 TEST(TArtLabelTest, StylesAndTheirPrecedence) {
   // The shadow first, the raised look over it (light above), the text on
   // top; sunk turns the 3-D colours round. Without a style only the
   // background shows.
-  const QImage raised = styled({asShadow, as3DRaise}, {}, "artlabel-raised");
+  const QImage raised = styled({asShadow, as3DRaise}, {});
   EXPECT_EQ(colorsOf(raised), (Colors{kFace, kShadow, kLight, kDark, kText}));
   EXPECT_EQ(firstDrawn(raised, kFace), kLight);
   EXPECT_EQ(firstDrawn(raised.mirrored(false, true), kFace), kShadow);
@@ -87,7 +81,7 @@ TEST(TArtLabelTest, StylesAndTheirPrecedence) {
   // which is not stretched: beyond its 8 pixels the glyphs are black.
   QImage bitmap(8, 100, QImage::Format_RGB32);
   bitmap.fill(qRgb(0, 128, 128));
-  const QImage filled = styled({asGradient}, {}, "artlabel-gradient");
+  const QImage filled = styled({asGradient}, {});
   EXPECT_EQ(styled({asGradient, asBitmapFit, asBitmap}, bitmap), filled);
   EXPECT_EQ(colorsOf(styled({asBitmapFit, asBitmap}, bitmap)), (Colors{kFace, clTeal}));
   EXPECT_EQ(colorsOf(styled({asBitmap}, bitmap)), (Colors{kFace, clTeal, clBlack}));
@@ -128,7 +122,7 @@ TEST(TArtLabelTest, TransparentShowsOnlyTheMaskedPasses) {
   label->move(5, 3);
   label->gradient()->setColorCount(1);  // the glyphs all silver
   label->setTransparent(true);
-  EXPECT_EQ(colorsOf(shot(parent, "artlabel-transparent")), (Colors{kParent, kShadow, clSilver}));
+  EXPECT_EQ(colorsOf(shot(parent)), (Colors{kParent, kShadow, clSilver}));
 
   // Our reading of the open point: a fill alone still marks its glyphs.
   label->setArtStyle({asGradient});

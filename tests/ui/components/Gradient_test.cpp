@@ -14,14 +14,6 @@ std::string rgbAt(const QImage& image, int x, int y) {
   return std::to_string(qRed(p)) + "," + std::to_string(qGreen(p)) + "," + std::to_string(qBlue(p));
 }
 
-// Saves into $PAXAMON_GALLERY (when set), enlarged so single pixels show.
-void keep(const QImage& image, const QString& name) {
-  const QString folder = qEnvironmentVariable("PAXAMON_GALLERY");
-  if (folder.isEmpty()) return;
-  QDir().mkpath(folder);
-  image.scaled(image.size() * 3).save(QDir(folder).filePath(name + ".png"));
-}
-
 // The gradient painted on magenta.
 QImage fill(const TGradient& gradient, int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
@@ -61,7 +53,6 @@ TEST(GradientFill, LineFillRunsOnAcrossBands) {
   EXPECT_EQ(rgbAt(image, 424, 143), "0,0,0");
   EXPECT_EQ(rgbAt(image, 200, 144), "3,3,3");
   EXPECT_EQ(rgbAt(image, 9, 191), "128,128,128");
-  keep(image, "gradient-mainwindow");
   g.setLineDirection(diVertical);
   EXPECT_EQ(rgbAt(fill(g, 193, 5), 191, 0), "128,128,128");
 }
@@ -75,7 +66,6 @@ TEST(GradientFill, ConcentricStyles) {
   EXPECT_EQ(rgbAt(rect, 39, 2), "40,0,0");              // second step along the top
   EXPECT_EQ(rgbAt(rect, 20, 20), rgbAt(rect, 39, 39));  // last step fills to the corner
   EXPECT_EQ(rgbAt(rect, 39, 39), "160,0,200");          // red kept from band 1
-  keep(rect, "gradient-rect");
 
   g.setGradientStyle(gsCustomRect);  // without OnDrawRect: as gsRect
   EXPECT_EQ(fill(g, 40, 40), rect);
@@ -177,15 +167,13 @@ TEST(TDfGradientTest, CopiesTheGradientRebuildsWhenPaintedAndShowsColor) {
   control.render(&shot);
   EXPECT_EQ(rgbAt(shot, 0, 0), "255,255,255");
 
-  // The gallery: each style, and the line style vertical.
+  // Each style, and the line style vertical.
   setColors(*control.gradient(), {clNavy, clAqua, clPurple, clYellow, clGreen}, 4, 3);
-  const char* names[] = {"line", "ellipse", "rect", "customrect", "line-vertical"};
   for (int style = 0; style < 5; ++style) {
     control.gradient()->setGradientStyle(TGradientStyle(style % 4));
     control.gradient()->setLineDirection(style == 4 ? diVertical : diHorizonal);
     control.render(&shot);
     EXPECT_EQ(rgbAt(shot, 1, 1), style == gsEllipse ? "255,255,255" : "0,0,128");
-    keep(shot, QString("dfgradient-") + names[style]);
   }
 }
 

@@ -36,14 +36,6 @@ void expectLevel(const QImage& image, std::initializer_list<QPoint> points, int 
     EXPECT_EQ(qRed(image.pixel(p)), level) << p.x() << "," << p.y();
 }
 
-// Saves into $PAXAMON_GALLERY (when set), enlarged so single pixels show.
-void keep(const QImage& image, const QString& name) {
-  const QString folder = qEnvironmentVariable("PAXAMON_GALLERY");
-  if (folder.isEmpty()) return;
-  QDir().mkpath(folder);
-  image.scaled(image.size() * 4).save(QDir(folder).filePath("button-" + name + ".png"));
-}
-
 // A button set up as the main window's.
 void asMainWindow(TBI_GradientButton& b, const QString& caption) {
   b.resize(73, 25);
@@ -73,7 +65,6 @@ TEST(GradientButton, GradientRowsRoundingAndLowColor) {
   b.setShadowColor(rgbColor(128, 128, 128));
   b.setFlat(true);  // no bevel over the rows
   const QImage rows = shot(b);
-  keep(rows, "rows");
   for (auto [y, level] : {std::pair{0, 255}, {1, 250}, {5, 230}, {10, 204}, {12, 194}, {24, 133}})
     expectLevel(rows, {{36, y}}, level);
   EXPECT_EQ(rgbAt(rows, 36, 5), "230,230,230");
@@ -161,7 +152,6 @@ TEST(GradientButton, GlyphFramesAndGraying) {
   EXPECT_EQ(rgbAt(shot(b), 19, 14), "200,0,0");
   EXPECT_NE(rgbAt(shot(b), 14, 9), "0,255,0");  // left out
   QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(3, 3));
-  keep(shot(b), "glyph-pressed");
   EXPECT_EQ(rgbAt(shot(b), 19, 14), "0,0,255");
   QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(3, 3));
   b.setButtonEnabled(false);
@@ -192,14 +182,12 @@ TEST(GradientButton, CaptionAndClicks) {
   const QImage plain = shot(b);
   b.setCaption(" &Ausfuhren");
   const QImage marked = shot(b);
-  keep(marked, "normal");
   // Measured with the "&" and so drawn further left, without it; the A
   // is underlined.
   EXPECT_LT(textStart(marked), textStart(plain));
   EXPECT_NE(marked.copy(0, 16, 73, 4), plain.copy(0, 16, 73, 4));
   b.setButtonEnabled(false);  // silver, then gray shifted by 2, 2
   const QImage disabled = shot(b);
-  keep(disabled, "disabled");
   EXPECT_EQ(textStart(disabled), -1);
   QSet<QRgb> colors;
   for (int y = 3; y < 22; ++y)
@@ -223,7 +211,6 @@ TEST(GradientButton, DropDownMarkAndMenu) {
   auto menu = std::make_unique<QMenu>();
   b.setDropDownMenu(menu.get());
   const QPoint mark(73 / 2 + 4, 25 / 2 - textExtent(b.font(), "").height() / 2 + 1);
-  keep(shot(b), "menu");
   EXPECT_EQ(rgbAt(shot(b), mark.x(), mark.y()), "0,0,0");
   // A press shows the button up again and opens the menu below it.
   b.setFlat(true);

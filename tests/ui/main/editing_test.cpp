@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/main/TForm1.h"
 #include "ui/help/contexthelp.h"
-#include "ui/platform/helpcontext.h"
+#include "ui/help/helpviewer.h"
+#include "ui/main/TForm1.h"
 #include "ui/platform/controls.h"
 #include "ui/platform/filedialog.h"
-#include "ui/help/helpviewer.h"
+#include "ui/platform/helpcontext.h"
 #include "ui/platform/messagebox.h"
 
 namespace paxamon {

@@ -6,11 +6,11 @@
 #include <QTimer>
 
 #include "ui/components/bi_btns.h"
+#include "ui/help/contexthelp.h"
+#include "ui/help/helpviewer.h"
 #include "ui/main/TForm1.h"
 #include "ui/main/Uwait.h"
-#include "ui/help/contexthelp.h"
 #include "ui/platform/controls.h"
-#include "ui/help/helpviewer.h"
 #include "ui/platform/messagebox.h"
 #include "ui/platform/stringgrid.h"
 
