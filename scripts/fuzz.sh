@@ -14,21 +14,14 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
   exit 2
 fi
 
-./scripts/setup.sh
-
 fuzzer_runtime() {
   command -v clang++ >/dev/null &&
     [ -f "$(clang++ --print-runtime-dir)/libclang_rt.fuzzer-$(uname -m).a" ]
 }
-if ! fuzzer_runtime; then
-  sudo=()
-  if [ "$(id -u)" -ne 0 ]; then
-    sudo=(sudo)
-  fi
-  echo "fuzz: installing clang libclang-rt-dev"
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo[@]}" apt-get update -q
-  "${sudo[@]}" apt-get install -y -q --no-install-recommends clang libclang-rt-dev
+if fuzzer_runtime; then
+  ./scripts/setup.sh
+else
+  ./scripts/setup.sh clang libclang-rt-dev
 fi
 
 targets=(programfile celledit executor)

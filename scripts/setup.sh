@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the packages Paxamon needs to build, test and run. On Debian (and
-# its derivatives) it installs what is missing with apt; elsewhere it lists
-# what the build needs and leaves the installing to the user.
+# Installs the packages Paxamon needs to build, test and run, and any Debian
+# packages named as arguments (scripts/fuzz.sh asks for clang). On Debian
+# (and its derivatives) it installs what is missing with apt; elsewhere it
+# lists what the build needs and leaves the installing to the user.
 set -euo pipefail
 
 # Debian packages, and what each provides.
@@ -15,6 +16,7 @@ packages=(
   xvfb xauth openbox                 # the real-window tests: a virtual display, a window manager,
   libx11-dev libxtst-dev             # X input,
   tesseract-ocr tesseract-ocr-deu    # and reading the screen
+  "$@"
 )
 
 if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then

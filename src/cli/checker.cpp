@@ -97,19 +97,9 @@ bool endingMet(const TaskCase& c, const CaseRun& run) {
 }
 
 std::string subjectText(const Expectation& e) {
-  switch (e.subject) {
-    case Subject::IR:
-      return "IR";
-    case Subject::PC:
-      return "PC";
-    case Subject::XR:
-      return "XR";
-    case Subject::AK:
-      return "AK";
-    case Subject::Cell:
-      break;
-  }
-  return "Zelle " + std::to_string(e.cell);
+  std::string text = subjectName(e.subject);
+  if (e.subject == Subject::Cell) text += " " + std::to_string(e.cell);
+  return text;
 }
 
 const std::string& actualText(const Expectation& e, const CaseRun& run) {

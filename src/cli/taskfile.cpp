@@ -146,22 +146,6 @@ bool isRunErrorText(std::string_view text) {
   return false;
 }
 
-const char* subjectName(Subject subject) {
-  switch (subject) {
-    case Subject::IR:
-      return "IR";
-    case Subject::PC:
-      return "PC";
-    case Subject::XR:
-      return "XR";
-    case Subject::AK:
-      return "AK";
-    case Subject::Cell:
-      break;
-  }
-  return "Zelle";
-}
-
 class Parser {
  public:
   TaskParse parse(std::string_view content) {
@@ -420,6 +404,22 @@ std::string readTaskFile(const char* path, std::string& content) {
   if (reason.empty() && content.size() > kMaxTaskFileSize) reason = "zu groß (höchstens 1 MiB)";
   if (!reason.empty()) content.clear();
   return reason;
+}
+
+const char* subjectName(Subject subject) {
+  switch (subject) {
+    case Subject::IR:
+      return "IR";
+    case Subject::PC:
+      return "PC";
+    case Subject::XR:
+      return "XR";
+    case Subject::AK:
+      return "AK";
+    case Subject::Cell:
+      break;
+  }
+  return "Zelle";
 }
 
 }  // namespace paxamon

@@ -33,6 +33,9 @@ enum class EndingKind {
 // What a case looks at after the run: a cell or a register display.
 enum class Subject { Cell, IR, PC, XR, AK };
 
+// The keyword of a subject in task files and reports: "Zelle", "IR", "PC", ...
+const char* subjectName(Subject subject);
+
 struct Expectation {
   Subject subject = Subject::Cell;
   CellAddress cell = 0;  // for Subject::Cell

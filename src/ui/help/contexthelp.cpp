@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "ui/help/helpviewer.h"
+#include "ui/platform/appfilter.h"
 #include "ui/platform/helpcontext.h"
 
 namespace paxamon {
@@ -96,10 +97,7 @@ class ContextHelpFilter : public QObject {
 }  // namespace
 
 void installContextHelp() {
-  static QPointer<ContextHelpFilter> filter;
-  if (filter || !qApp) return;
-  filter = new ContextHelpFilter(qApp);
-  qApp->installEventFilter(filter);
+  installApplicationFilter<ContextHelpFilter>();
 }
 
 }  // namespace paxamon

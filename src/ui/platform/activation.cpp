@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/platform/appfilter.h"
+
 namespace paxamon {
 
 namespace {
@@ -37,10 +39,7 @@ class OwnerActivation : public QObject {
 }  // namespace
 
 void installOwnerActivation() {
-  static QPointer<OwnerActivation> filter;
-  if (filter || !qApp) return;
-  filter = new OwnerActivation(qApp);
-  qApp->installEventFilter(filter);
+  installApplicationFilter<OwnerActivation>();
 }
 
 }  // namespace paxamon

@@ -21,7 +21,6 @@
 #include "ui/platform/colors.h"
 #include "ui/platform/dialogkeys.h"
 
-
 namespace paxamon {
 
 namespace {

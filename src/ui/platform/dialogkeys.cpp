@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include "ui/platform/appfilter.h"
 #include "ui/platform/drawing.h"
 
 namespace paxamon {
@@ -84,10 +85,7 @@ class AccessKeyFilter : public QObject {
 }  // namespace
 
 void installAccessKeys() {
-  static QPointer<AccessKeyFilter> filter;
-  if (filter || !qApp) return;
-  filter = new AccessKeyFilter(qApp);
-  qApp->installEventFilter(filter);
+  installApplicationFilter<AccessKeyFilter>();
 }
 
 void setAccessKeysNeedAlt(QWidget* window, bool needAlt) {
