@@ -81,14 +81,11 @@ TEST_F(Credits, LeaveButtonAndTheAuthorsCopyrightLines) {
   // The strip rolls behind the area above the bottom bar (y < 440), in the
   // columns of the strip (x 124 to 635).
   const QRect stripArea(screen.left() + 124, screen.top(), 512, 440);
-  const auto shows = [&](const QRect& area, const char* text, Duration within) {
-    return waitUntil([&] { return containsRoughly(readText(desktop.grab(area)), text); }, within);
-  };
-  EXPECT_TRUE(shows(stripArea, "Copyright © 2000 Till Taktgeber", 8000ms))
+  EXPECT_TRUE(desktop.showsText(stripArea, "Copyright © 2000 Till Taktgeber", 8000ms))
       << "the roll's copyright line does not name the author";
   // The last line rests at y = 238 during the pause at the end.
-  EXPECT_TRUE(
-      shows(QRect(stripArea.left(), 220, stripArea.width(), 60), "© MM Till Taktgeber", 20000ms))
+  EXPECT_TRUE(desktop.showsText(QRect(stripArea.left(), 220, stripArea.width(), 60),
+                                "© MM Till Taktgeber", 20000ms))
       << "the roll's last line does not name the author";
   desktop.shot("credits-end");
   // " Das Kino &verlassen" at (647, 3) on the bar at (0, 440), 110 x 20.

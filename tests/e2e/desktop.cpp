@@ -521,6 +521,15 @@ QImage Desktop::grab(const QRect& area) {
   return picture;
 }
 
+bool Desktop::showsText(const QRect& area, const QString& text, Duration timeout) {
+  return waitUntil([&] { return containsRoughly(readText(grab(area)), text); }, timeout);
+}
+
+bool Desktop::showsNoText(WindowId window, const QString& text, Duration after) {
+  pause(after);
+  return !containsRoughly(readText(grab(clientRect(window))), text);
+}
+
 void Desktop::shot(const std::string& name) {
   const char* folder = std::getenv("PAXAMON_E2E_SHOTS");
   if (!folder || !*folder) return;

@@ -149,6 +149,15 @@ class Desktop {
 
   // --- Screen -------------------------------------------------------------
   QImage grab(const QRect& area = QRect(0, 0, kScreenWidth, kScreenHeight));
+  // Whether text can be read (roughly, see containsRoughly) in area within
+  // timeout: a window just shown may not be painted yet.
+  bool showsText(const QRect& area, const QString& text, Duration timeout = 5000ms);
+  bool showsText(WindowId window, const QString& text, Duration timeout = 5000ms) {
+    return showsText(clientRect(window), text, timeout);
+  }
+  // Whether none of text can be read in area after waiting for a while
+  // (the area has had time to be painted).
+  bool showsNoText(WindowId window, const QString& text, Duration after = 500ms);
   // Saves a picture of the whole screen to $PAXAMON_E2E_SHOTS/name.png when
   // that variable is set (for looking at a scenario by hand).
   void shot(const std::string& name);

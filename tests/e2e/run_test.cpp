@@ -23,8 +23,7 @@ class RunError : public PaxamonTest {
     ASSERT_TRUE(desktop.waitForActive(box));
     const QRect frame = desktop.settledFrame(box);
     desktop.shot(fullRun ? "run-error-full" : "run-error-steps");
-    EXPECT_TRUE(containsRoughly(readText(desktop.grab(desktop.clientRect(box))),
-                                "FEHLER: Unbekannter Befehl in Speicherzelle 0"));
+    EXPECT_TRUE(desktop.showsText(box, "FEHLER: Unbekannter Befehl in Speicherzelle 0"));
     EXPECT_EQ(frame.topLeft(), QPoint((Desktop::kScreenWidth - frame.width()) / 2,
                                       (Desktop::kScreenHeight - frame.height()) / 2))
         << "the box is not centred";

@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QWindow>
@@ -101,6 +105,7 @@ TForm1::TForm1(QWidget* parent)
   bindHandlers();
   // The memory grids take the letters: access keys need Alt here.
   setAccessKeysNeedAlt(this, true);
+  setAcceptDrops(true);
   FormCreate();
 }
 
@@ -170,6 +175,31 @@ void TForm1::closeEvent(QCloseEvent* event) {
   // Closing the main window ends the program, help windows included.
   HelpViewer::instance().closeAll();
   QMainWindow::closeEvent(event);
+}
+
+namespace {
+
+// The one local file a drag carries, or an empty text: several files, a
+// folder or anything else are not taken.
+QString droppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().front();
+  if (!url.isLocalFile()) return {};
+  const QString path = url.toLocalFile();
+  return QFileInfo(path).isDir() ? QString() : path;
+}
+
+}  // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!running_ && !droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+  const QString path = droppedFile(event->mimeData());
+  if (running_ || path.isEmpty()) return;
+  event->acceptProposedAction();
+  OpenProgram(path);
 }
 
 void TForm1::BCleanClick() {

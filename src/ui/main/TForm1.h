@@ -86,6 +86,10 @@ class TForm1 : public QMainWindow, public RunView {
   void LModeClick();
   void HilfezuPaxamon1Click();
   void Programmladen1Click();
+  // Loads a file named from outside the window (the command line, a file
+  // dropped on the window) as "Programm laden" does with the name chosen in
+  // its dialog, which then proposes that file. Nothing while a run goes on.
+  void OpenProgram(const QString& fileName);
   void Programmspeichern1Click();
   void SpeedButton5Click();
   void ber1Click();
@@ -130,8 +134,14 @@ class TForm1 : public QMainWindow, public RunView {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // A single file dragged from a file manager is loaded; nothing else is
+  // taken by dragging.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
+  // Loads a program file into the grids, with the load's boxes on failure.
+  void LoadProgram(const QString& fileName);
   void createControls();  // the design-time layout
   void createMenu();
   void bindHandlers();

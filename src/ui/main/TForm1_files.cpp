@@ -1,5 +1,7 @@
 // The program-file commands of the main window: load and save.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "files/programfile.h"
 #include "ui/main/TForm1.h"
@@ -16,8 +18,18 @@ std::filesystem::path pathOf(const QString& name) {
 }  // namespace
 
 void TForm1::Programmladen1Click() {
-  if (!FOpen.Execute()) return;
-  const std::filesystem::path path = pathOf(FOpen.FileName);
+  if (FOpen.Execute()) LoadProgram(FOpen.FileName);
+}
+
+void TForm1::OpenProgram(const QString& fileName) {
+  if (running_) return;
+  // The load dialog proposes this file next time.
+  FOpen.FileName = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+  LoadProgram(fileName);
+}
+
+void TForm1::LoadProgram(const QString& fileName) {
+  const std::filesystem::path path = pathOf(fileName);
   if (!programFileExists(path)) {
     showMessage(
         QStringLiteral("FEHLER: Die Datei ist nicht vorhanden oder läßt sich nicht öffnen"));

@@ -15,6 +15,8 @@
 #include <QTranslator>
 #include <clocale>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "ui/platform/activation.h"
 #include "ui/platform/bitmaps.h"
@@ -58,24 +60,28 @@ class ClassicStyle : public QProxyStyle {
   }
 };
 
-constexpr char kLocaleVariable[] = "LC_ALL";
-constexpr char kGerman[] = "de_DE.UTF-8";
-
-// The user's LC_ALL while prepareApplication has replaced it.
-std::optional<QByteArray>& savedLocaleVariable() {
-  static std::optional<QByteArray> saved;
+// Environment variables Qt reads while the application starts, set for that
+// moment and then put back as the user had them (unset: a null value).
+std::vector<std::pair<const char*, QByteArray>>& savedVariables() {
+  static std::vector<std::pair<const char*, QByteArray>> saved;
   return saved;
 }
 
-void restoreLocale() {
-  std::optional<QByteArray>& saved = savedLocaleVariable();
-  if (!saved) return;
-  if (saved->isNull()) {
-    qunsetenv(kLocaleVariable);
-  } else {
-    qputenv(kLocaleVariable, *saved);
+void setForStart(const char* name, const QByteArray& value) {
+  savedVariables().emplace_back(name,
+                                qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray());
+  qputenv(name, value);
+}
+
+void restoreVariables() {
+  for (const auto& [name, value] : savedVariables()) {
+    if (value.isNull()) {
+      qunsetenv(name);
+    } else {
+      qputenv(name, value);
+    }
   }
-  saved.reset();
+  savedVariables().clear();
   // The C library follows the user's locale again (a German one may not
   // even be installed); character handling stays UTF-8, as Qt keeps it.
   std::setlocale(LC_ALL, "");
@@ -88,10 +94,17 @@ void restoreLocale() {
 
 }  // namespace
 
+std::optional<QByteArray> platformForStart(bool userChose, bool x11Display) {
+  if (userChose || !x11Display) return std::nullopt;
+  return QByteArrayLiteral("xcb");
+}
+
 void prepareApplication() {
-  savedLocaleVariable() =
-      qEnvironmentVariableIsSet(kLocaleVariable) ? qgetenv(kLocaleVariable) : QByteArray();
-  qputenv(kLocaleVariable, kGerman);
+  setForStart("LC_ALL", "de_DE.UTF-8");
+  if (const std::optional<QByteArray> platform = platformForStart(
+          qEnvironmentVariableIsSet("QT_QPA_PLATFORM"), qEnvironmentVariableIsSet("DISPLAY"))) {
+    setForStart("QT_QPA_PLATFORM", *platform);
+  }
 }
 
 QImage programIcon() {
@@ -99,7 +112,7 @@ QImage programIcon() {
 }
 
 void initApplication() {
-  restoreLocale();
+  restoreVariables();
   QApplication::setApplicationName(kApplicationTitle);
   // Every window of the program carries the chip.
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(programIcon())));
