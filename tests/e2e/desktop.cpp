@@ -212,7 +212,11 @@ Process& Desktop::start(const std::vector<std::string>& argv, const std::string&
   std::vector<std::string> env = {"PATH=/usr/bin:/bin", "DISPLAY=" + displayName_,
                                   "HOME=" + home_,      "XDG_RUNTIME_DIR=" + runtime_,
                                   "LANG=C.UTF-8",       "QT_QPA_PLATFORM=xcb"};
-  env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+  for (const std::string& extra : extraEnv) {
+    const std::string name = extra.substr(0, extra.find('='));
+    std::erase_if(env, [&](const std::string& e) { return e.substr(0, e.find('=')) == name; });
+    if (extra.find('=') != std::string::npos) env.push_back(extra);
+  }
   const std::string log =
       folder_ + "/" + std::filesystem::path(argv.front()).filename().string() + ".log";
   programs_.emplace_back(spawn(argv, env, cwd, log));
@@ -502,6 +506,86 @@ void Desktop::drag(QPoint from, QPoint to) {
   }
   release(1);
   pause(100ms);
+}
+
+int Desktop::dropFiles(WindowId target, QPoint screen, const std::vector<std::string>& paths) {
+  // The source: a window of our own that owns the drag's selection and
+  // hands out the file list when the target asks for it.
+  const Window root = DefaultRootWindow(display_);
+  const Window source = XCreateSimpleWindow(display_, root, 0, 0, 1, 1, 0, 0, 0);
+  const Atom selection = atom("XdndSelection"), uriList = atom("text/uri-list");
+  XSetSelectionOwner(display_, selection, source, CurrentTime);
+  std::string uris;
+  for (const std::string& path : paths)
+    uris += "file://" + path + "\r\n";
+
+  const auto send = [&](const char* type, long l1, long l2, long l3, long l4) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = target;
+    event.xclient.message_type = atom(type);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(source);
+    event.xclient.data.l[1] = l1;
+    event.xclient.data.l[2] = l2;
+    event.xclient.data.l[3] = l3;
+    event.xclient.data.l[4] = l4;
+    XSendEvent(display_, target, False, NoEventMask, &event);
+    XFlush(display_);
+  };
+  // Serves requests for the file list; true once the awaited message came.
+  const auto serveUntil = [&](const char* awaited, long* answer, Duration timeout) {
+    return waitUntil(
+        [&] {
+          while (XPending(display_)) {
+            XEvent event;
+            XNextEvent(display_, &event);
+            if (event.type == SelectionRequest) {
+              const XSelectionRequestEvent& request = event.xselectionrequest;
+              XEvent reply{};
+              reply.xselection.type = SelectionNotify;
+              reply.xselection.requestor = request.requestor;
+              reply.xselection.selection = request.selection;
+              reply.xselection.target = request.target;
+              reply.xselection.time = request.time;
+              reply.xselection.property = None;
+              if (request.target == uriList) {
+                XChangeProperty(display_, request.requestor, request.property, uriList, 8,
+                                PropModeReplace,
+                                reinterpret_cast<const unsigned char*>(uris.data()),
+                                static_cast<int>(uris.size()));
+                reply.xselection.property = request.property;
+              }
+              XSendEvent(display_, request.requestor, False, NoEventMask, &reply);
+              XFlush(display_);
+            } else if (event.type == ClientMessage && event.xclient.message_type == atom(awaited)) {
+              if (answer) *answer = event.xclient.data.l[1];
+              return true;
+            }
+          }
+          return false;
+        },
+        timeout);
+  };
+
+  constexpr long kVersion = 5;
+  send("XdndEnter", kVersion << 24, static_cast<long>(uriList), 0, 0);
+  send("XdndPosition", 0, (static_cast<long>(screen.x()) << 16) | screen.y(), CurrentTime,
+       static_cast<long>(atom("XdndActionCopy")));
+  long status = 0;
+  int accepted = -1;
+  if (serveUntil("XdndStatus", &status, 3000ms)) {
+    accepted = (status & 1) ? 1 : 0;
+    if (accepted) {
+      send("XdndDrop", 0, CurrentTime, 0, 0);
+      serveUntil("XdndFinished", nullptr, 3000ms);
+    } else {
+      send("XdndLeave", 0, 0, 0, 0);
+    }
+  }
+  XDestroyWindow(display_, source);
+  XFlush(display_);
+  return accepted;
 }
 
 // --- Screen --------------------------------------------------------------------

@@ -90,8 +90,9 @@ class Desktop {
   const std::string& home() const { return home_; }
 
   // Starts a program on this desktop with a clean environment (DISPLAY,
-  // HOME, XDG_RUNTIME_DIR, PATH, LANG=C.UTF-8, QT_QPA_PLATFORM=xcb plus
-  // extra "NAME=value" entries) in the working folder cwd.
+  // HOME, XDG_RUNTIME_DIR, PATH, LANG=C.UTF-8, QT_QPA_PLATFORM=xcb, changed
+  // by extra "NAME=value" entries; "NAME" alone removes it) in the working
+  // folder cwd.
   Process& start(const std::vector<std::string>& argv, const std::string& cwd,
                  const std::vector<std::string>& extraEnv = {});
 
@@ -146,6 +147,11 @@ class Desktop {
   void release(int button);
   // Drags with the left button from one point to another in small steps.
   void drag(QPoint from, QPoint to);
+  // Drops files on a window at a point, as a file manager does (the XDND
+  // protocol, offering text/uri-list). Returns whether the window accepted
+  // the drop (it may still decline while it goes on); -1 when it did not
+  // answer.
+  int dropFiles(WindowId target, QPoint screen, const std::vector<std::string>& paths);
 
   // --- Screen -------------------------------------------------------------
   QImage grab(const QRect& area = QRect(0, 0, kScreenWidth, kScreenHeight));
