@@ -1,6 +1,8 @@
 // The main window as the window manager shows it: its place, its icon.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "desktop.h"
 #include "paxamon_app.h"
 
@@ -92,6 +94,25 @@ TEST_F(Window, MenuShowsOnlyTheCheckMarkOfTheChosenMode) {
     desktop.key("Escape");
     ASSERT_TRUE(waitUntil([&] { return !desktop.isMapped(menu); }));
   }
+}
+
+// The README's picture: the main window after a full run of an example
+// program, saved to $PAXAMON_SCREENSHOT when set (scripts/screenshot.sh).
+TEST(Readme, MainWindowAfterARunOfAnExample) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.ready());
+  Paxamon app(desktop, {PAXAMON_SOURCE_DIR "/examples/summe.pax"});
+  ASSERT_TRUE(app.started());
+  desktop.key("F8");
+  desktop.key("F9");
+  pause(1000ms);
+  const QRect frame = desktop.settledFrame(app.main());
+  if (const char* file = std::getenv("PAXAMON_SCREENSHOT"); file && *file) {
+    ASSERT_TRUE(desktop.grab(frame).save(QString::fromLocal8Bit(file)));
+  }
+  const std::vector<std::string> cells = app.cells();
+  ASSERT_EQ(cells.size(), 32u);
+  EXPECT_EQ(cells[12], "42");
 }
 
 }  // namespace
