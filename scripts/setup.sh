@@ -10,6 +10,7 @@ packages=(
   cmake ninja-build g++ pkg-config   # the build: CMake 3.25+, Ninja, a C++20 compiler
   qt6-base-dev libxcb1-dev           # Qt 6 Widgets, the X11 connection
   qt6-translations-l10n              # Qt's own texts in German
+  qt6-svg-dev                        # the icons' larger pictures, drawn from their SVG at build time
   fonts-liberation2 fonts-comic-neue # stand-ins for Arial, Courier New, MS Sans Serif, Comic Sans MS
   libgtest-dev libgmock-dev          # the tests
   libbenchmark-dev                   # the benchmarks
@@ -23,7 +24,7 @@ if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
   cat <<'MSG'
 setup: this is not a Debian system, so nothing is installed. Paxamon needs:
   to build:   CMake 3.25 or later, Ninja, a C++20 compiler (GCC 12 or Clang 14),
-              Qt 6 Widgets (development files) and the xcb headers
+              Qt 6 Widgets and Qt 6 SVG (development files) and the xcb headers
   to run:     the fonts Liberation Sans and Liberation Mono, and Comic Neue;
               Qt's German translations (qtbase_de.qm)
   to test:    GoogleTest and GoogleMock, Google Benchmark, Xvfb, openbox,
