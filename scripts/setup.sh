@@ -17,6 +17,10 @@ packages=(
   xvfb xauth openbox                 # the real-window tests: a virtual display, a window manager,
   libx11-dev libxtst-dev             # X input,
   tesseract-ocr tesseract-ocr-deu    # and reading the screen
+  dpkg-dev file                      # the Debian package: dpkg-shlibdeps and file, which CPack uses
+  desktop-file-utils appstream       # checks of the desktop entry and the AppStream metainfo
+  shared-mime-info xdg-utils         # the program-file type: its database and xdg-mime,
+  libfile-mimeinfo-perl              # which outside a desktop session asks mimetype for a file's type
   "$@"
 )
 
@@ -28,7 +32,9 @@ setup: this is not a Debian system, so nothing is installed. Paxamon needs:
   to run:     the fonts Liberation Sans and Liberation Mono, and Comic Neue;
               Qt's German translations (qtbase_de.qm)
   to test:    GoogleTest and GoogleMock, Google Benchmark, Xvfb, openbox,
-              the X11 and XTest headers, tesseract with German language data
+              the X11 and XTest headers, tesseract with German language data;
+              desktop-file-utils, AppStream, shared-mime-info, xdg-utils and
+              File::MimeInfo (the package tests skip what is missing)
 Install them with your distribution's package manager; the build goes on
 with what is there.
 MSG
