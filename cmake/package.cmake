@@ -34,4 +34,16 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, qt6-translations-l10n")
 
+# A Debian package has a changelog, gzipped like the manual pages.
+find_program(GZIP gzip)
+if(GZIP)
+  set(changelog ${PROJECT_BINARY_DIR}/changelog.Debian)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.Debian.in ${changelog} @ONLY)
+  add_custom_command(OUTPUT ${changelog}.gz
+    COMMAND ${GZIP} -9nkf ${changelog}
+    DEPENDS ${changelog} VERBATIM)
+  add_custom_target(paxamon_changelog ALL DEPENDS ${changelog}.gz)
+  install(FILES ${changelog}.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/paxamon)
+endif()
+
 include(CPack)
