@@ -14,8 +14,7 @@ need xdg-mime xdg-utils
 # which knows nothing of the installed types.
 need mimetype libfile-mimeinfo-perl
 
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+scratch "$build"
 "$cmake" --install "$build" --prefix "$tmp/prefix" >"$tmp/install.log" ||
   fail "cmake --install: $(cat "$tmp/install.log")"
 share=$tmp/prefix/share

@@ -14,8 +14,7 @@ need dpkg-deb dpkg
 need dpkg-shlibdeps dpkg-dev
 need file file
 
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+scratch "$build"
 # A folder of its own, so the test never meets scripts/package.sh's files.
 (cd "$build" && "$cpack" -G DEB -B "$tmp/out") >"$tmp/cpack.log" 2>&1 ||
   fail "cpack: $(cat "$tmp/cpack.log")"
