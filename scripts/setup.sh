@@ -10,12 +10,17 @@ packages=(
   cmake ninja-build g++ pkg-config   # the build: CMake 3.25+, Ninja, a C++20 compiler
   qt6-base-dev libxcb1-dev           # Qt 6 Widgets, the X11 connection
   qt6-translations-l10n              # Qt's own texts in German
+  qt6-svg-dev                        # the icons' larger pictures, drawn from their SVG at build time
   fonts-liberation2 fonts-comic-neue # stand-ins for Arial, Courier New, MS Sans Serif, Comic Sans MS
   libgtest-dev libgmock-dev          # the tests
   libbenchmark-dev                   # the benchmarks
   xvfb xauth openbox                 # the real-window tests: a virtual display, a window manager,
   libx11-dev libxtst-dev             # X input,
   tesseract-ocr tesseract-ocr-deu    # and reading the screen
+  dpkg-dev file                      # the Debian package: dpkg-shlibdeps and file, which CPack uses
+  desktop-file-utils appstream       # checks of the desktop entry and the AppStream metainfo
+  shared-mime-info xdg-utils         # the program-file type: its database and xdg-mime,
+  libfile-mimeinfo-perl              # which outside a desktop session asks mimetype for a file's type
   "$@"
 )
 
@@ -23,11 +28,13 @@ if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
   cat <<'MSG'
 setup: this is not a Debian system, so nothing is installed. Paxamon needs:
   to build:   CMake 3.25 or later, Ninja, a C++20 compiler (GCC 12 or Clang 14),
-              Qt 6 Widgets (development files) and the xcb headers
+              Qt 6 Widgets and Qt 6 SVG (development files) and the xcb headers
   to run:     the fonts Liberation Sans and Liberation Mono, and Comic Neue;
               Qt's German translations (qtbase_de.qm)
   to test:    GoogleTest and GoogleMock, Google Benchmark, Xvfb, openbox,
-              the X11 and XTest headers, tesseract with German language data
+              the X11 and XTest headers, tesseract with German language data;
+              desktop-file-utils, AppStream, shared-mime-info, xdg-utils and
+              File::MimeInfo (the package tests skip what is missing)
 Install them with your distribution's package manager; the build goes on
 with what is there.
 MSG
