@@ -74,6 +74,8 @@ for program in paxamon paxamon-run; do
   fi
 done
 examples=$root/usr/share/paxamon/examples
+out=$(env -u DISPLAY "$root/usr/bin/paxamon" --version) || fail "paxamon --version: status $?"
+[ "$out" = "Paxamon $version" ] || fail "paxamon --version: $out"
 out=$("$root/usr/bin/paxamon-run" "$examples/summe.pax") || fail "paxamon-run summe.pax: status $?"
 grep -qx 'AK=42' <<<"$out" || fail "summe.pax: $out"
 grep -qx $'12\t42' <<<"$out" || fail "summe.pax: $out"

@@ -13,7 +13,7 @@ const char* const kUsage =
     "  --help      diese Hilfe\n"
     "  --version   die Version\n";
 
-const char* const kVersionLine = "Paxamon 1.01\n";
+const char* const kVersionLine = "Paxamon " PAXAMON_VERSION "\n";
 
 CommandLine parseCommandLine(int argc, const char* const* argv) {
   CommandLine line;
