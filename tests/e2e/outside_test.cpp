@@ -69,7 +69,8 @@ TEST(CommandLine, AFileIsLoadedAtStartAndTheLoadDialogProposesIt) {
 TEST(CommandLine, AMissingFileGivesTheLoadsBoxAndAnEmptyProgram) {
   Desktop desktop;
   ASSERT_TRUE(desktop.ready());
-  Paxamon app(desktop, {desktop.folder() + "/fehlt.pax"});
+  // The box about the file takes the activation at once.
+  Paxamon app(desktop, {desktop.folder() + "/fehlt.pax"}, false);
   ASSERT_TRUE(app.started());
   const WindowId box = desktop.waitForWindow(kPlainTitle);
   ASSERT_NE(box, 0u);

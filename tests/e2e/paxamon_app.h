@@ -28,8 +28,10 @@ inline const QString kHelpTitle = QStringLiteral("Paxamon-Hilfe");
 class Paxamon {
  public:
   // Starts the program in a fresh working folder and waits for its main
-  // window to be shown and active. args: command-line arguments.
-  explicit Paxamon(Desktop& desktop, const std::vector<std::string>& args = {});
+  // window to be shown and, unless a box is expected over it at once,
+  // active. args: command-line arguments.
+  explicit Paxamon(Desktop& desktop, const std::vector<std::string>& args = {},
+                   bool expectActive = true);
 
   bool started() const { return main_ != 0; }
   Process& process() { return *process_; }
