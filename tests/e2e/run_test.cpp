@@ -88,7 +88,7 @@ TEST_F(FullRun, TenInstructionsAndEndRunToTheirEnd) {
   EXPECT_EQ(cells[25], "58");
 }
 
-TEST_F(FullRun, EscapeStopsAnEndlessRunAndTypingIsHeldBack) {
+TEST_F(FullRun, EscapeStopsAnEndlessRunAndTypingIsIgnored) {
   app.typeProgram({"JMP00"});
   desktop.key("F8");
   desktop.key("F9");

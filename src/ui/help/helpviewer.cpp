@@ -341,7 +341,7 @@ std::shared_ptr<const HelpFile> HelpViewer::file() {
   const QString path = resolvedPath();
   if (path.isEmpty()) {
     tell(QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden, weder im Arbeitsverzeichnis "
-                        "noch im Programmverzeichnis.")
+                        "noch im Programmverzeichnis noch in dessen ../share/paxamon.")
              .arg(QFileInfo(name_).fileName()));
     return nullptr;
   }
