@@ -9,7 +9,6 @@
 #include "ui/platform/panel.h"
 #include "ui/platform/windowtimer.h"
 
-
 namespace paxamon {
 
 namespace {

@@ -4,10 +4,10 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
-#include <QUrl>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 #include <QWindow>
 
 #include "ui/auxiliary/UAbout.h"

@@ -27,10 +27,10 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
     } else if (options && arg == "--version") {
       return {CommandLine::Action::Version, {}, {}};
     } else if (options && arg.size() > 1 && arg.front() == '-') {
-      return {CommandLine::Action::UsageError, {},
-              "unbekannte Option: " + std::string(arg)};
+      return {CommandLine::Action::UsageError, {}, "unbekannte Option: " + std::string(arg)};
     } else if (!line.file.empty() || arg.empty()) {
-      return {CommandLine::Action::UsageError, {},
+      return {CommandLine::Action::UsageError,
+              {},
               arg.empty() ? "leerer Dateiname" : "nur eine DATEI ist erlaubt"};
     } else {
       line.file = arg;
