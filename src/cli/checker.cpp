@@ -2,53 +2,13 @@
 
 #include <algorithm>
 
+#include "cli/headlessview.h"
 #include "cli/loadreason.h"
 #include "cli/printable.h"
 
 namespace paxamon {
 
 namespace {
-
-// Keeps the last text of every display, as the window would show it after
-// the run, and stops the run at the step limit.
-class CaseView final : public RunView {
- public:
-  CaseView(const CellTexts& start, std::uint64_t maxSteps) : start_(start), maxSteps_(maxSteps) {}
-
-  CellTexts readCells() override { return start_; }
-  // The texts written are the machine memory, which outlives the run;
-  // keeping a reference spares 32 copies per step.
-  void writeCells(const CellTexts& texts) override { written_ = &texts; }
-  void selectCell(CellAddress) override {}
-  void setIR(std::string_view t) override { ir_ = t; }
-  void setPC(std::string_view t) override { pc_ = t; }
-  void setXR(std::string_view t) override { xr_ = t; }
-  void setAK(std::string_view t) override { ak_ = t; }
-  void setSign(std::string_view) override {}
-  void setControlPath(std::string_view) override {}
-  void setDataPath(std::string_view) override {}
-  void showRunError(std::string_view text) override { error_ = text; }
-  StepChoice showStepDialog() override { return StepChoice::Next; }
-  void repaintNow() override { ++steps_; }
-  bool stopRequested() override { return steps_ >= maxSteps_; }
-
-  void finish(CaseRun& run) const {
-    run.errorText = error_;
-    run.cells = written_ ? *written_ : start_;
-    run.ir = ir_;
-    run.pc = pc_;
-    run.xr = xr_;
-    run.ak = ak_;
-    run.steps = steps_;
-  }
-
- private:
-  const CellTexts& start_;
-  const CellTexts* written_ = nullptr;
-  std::uint64_t maxSteps_;
-  std::uint64_t steps_ = 0;
-  std::string ir_, pc_, xr_, ak_, error_;
-};
 
 std::string quotedCell(std::string_view cp1252) {
   return "\"" + printableCp1252(cp1252) + "\"";
@@ -166,10 +126,16 @@ CaseRun runCase(const CellTexts& program, const TaskCase& c, std::uint64_t maxSt
     start[static_cast<std::size_t>(cell)] = text;
   MachineState state;
   state.singleStep = false;
-  CaseView view(start, maxSteps);
+  HeadlessView view(start, maxSteps);
   CaseRun result;
   result.ending = run(state, view, nullptr);
-  view.finish(result);
+  result.errorText = view.error();
+  result.cells = view.cells();
+  result.ir = view.ir();
+  result.pc = view.pc();
+  result.xr = view.xr();
+  result.ak = view.ak();
+  result.steps = view.steps();
   return result;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/checker.h"
+#include "cli/headlessview.h"
 #include "cli/loadreason.h"
 #include "cli/printable.h"
 #include "cli/taskfile.h"
@@ -72,30 +73,20 @@ bool outputFailed() {
   return writeFailed || std::ferror(stdout) || std::ferror(stderr);
 }
 
-// The window stand-in: keeps every display text and prints the trace.
-class PrintingView final : public RunView {
+// The window stand-in of the runner: prints the run error, the trace after
+// every step and the displays after the run.
+class PrintingView final : public HeadlessView {
  public:
   PrintingView(const CellTexts& loaded, bool trace, std::uint64_t maxSteps)
-      : loaded_(loaded), trace_(trace), maxSteps_(maxSteps) {}
+      : HeadlessView(loaded, maxSteps), trace_(trace) {}
 
-  CellTexts readCells() override { return loaded_; }
-  // The texts written are the machine memory, which outlives the run and
-  // changes only during it; keeping a reference spares a copy per step.
-  void writeCells(const CellTexts& texts) override { written_ = &texts; }
-  void selectCell(CellAddress address) override { selected_ = address; }
-  void setIR(std::string_view t) override { ir_ = t; }
-  void setPC(std::string_view t) override { pc_ = t; }
-  void setXR(std::string_view t) override { xr_ = t; }
-  void setAK(std::string_view t) override { ak_ = t; }
-  void setSign(std::string_view t) override { sign_ = t; }
-  void setControlPath(std::string_view t) override { control_ = t; }
-  void setDataPath(std::string_view t) override { data_ = t; }
-
-  void showRunError(std::string_view text) override { put(stderr, printableCp1252(text) + "\n"); }
-  StepChoice showStepDialog() override { return StepChoice::Next; }
+  void showRunError(std::string_view text) override {
+    HeadlessView::showRunError(text);
+    put(stderr, printableCp1252(text) + "\n");
+  }
 
   void repaintNow() override {
-    ++steps_;
+    HeadlessView::repaintNow();
     if (!trace_) return;
     std::string line = printableCp1252(pc_);
     line += '\t';
@@ -109,9 +100,7 @@ class PrintingView final : public RunView {
   }
 
   // Stops at the step limit, and when the output is lost anyway.
-  bool stopRequested() override { return steps_ >= maxSteps_ || outputFailed(); }
-
-  std::uint64_t steps() const { return steps_; }
+  bool stopRequested() override { return HeadlessView::stopRequested() || outputFailed(); }
 
   void printFinal() const {
     std::string out;
@@ -119,21 +108,15 @@ class PrintingView final : public RunView {
     out += "PC=" + printableCp1252(pc_) + "\n";
     out += "XR=" + printableCp1252(xr_) + "\n";
     out += "AK=" + printableCp1252(ak_) + "\n";
-    const CellTexts& cells = written_ ? *written_ : loaded_;
     for (int i = 0; i < kCellCount; ++i) {
-      out += std::to_string(i) + "\t" + printableCp1252(cells[static_cast<std::size_t>(i)]) + "\n";
+      out +=
+          std::to_string(i) + "\t" + printableCp1252(cells()[static_cast<std::size_t>(i)]) + "\n";
     }
     put(stdout, out);
   }
 
  private:
-  const CellTexts& loaded_;
-  const CellTexts* written_ = nullptr;
   bool trace_;
-  std::uint64_t maxSteps_;
-  std::uint64_t steps_ = 0;
-  CellAddress selected_ = 0;
-  std::string ir_, pc_, xr_, ak_, sign_, control_, data_;
 };
 
 int usageError(std::string_view message) {
