@@ -35,8 +35,8 @@ class RunView {
   // Full run: carries out the pending repaint at once.
   virtual void repaintNow() = 0;
   // Full run: asked after every step whether the user (or a step limit)
-  // wants the run stopped, as a cancel in the single-step dialog would. A
-  // window serves its pending events here, so that the user's stop arrives.
+  // wants the run stopped, as a cancel in the single-step dialog would. (A
+  // window takes the user's stop in the pause after the step.)
   virtual bool stopRequested() { return false; }
 };
 

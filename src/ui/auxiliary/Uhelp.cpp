@@ -35,7 +35,7 @@ void TForm3::Toggle() {
 
 void TForm3::FormShow() {
   if (mainWindow_) {
-    placeFrame(this, placement(outerFrame(mainWindow_)), mainWindow_);
+    placeFrame(this, placement(outerFrame(mainWindow_)), frameMargins(this, mainWindow_));
   }
   Timer1->setEnabled(true);
 }

@@ -12,7 +12,6 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/platform/dialogkeys.h"
 #include "ui/platform/drawing.h"
 #include "ui/platform/property.h"
 
@@ -25,8 +24,6 @@ TBI_basebutton::TBI_basebutton(QWidget* parent) : TGraphicControl(parent) {
   // The button covers its whole rectangle.
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(25, 25);
-  // The caption's access letter works with Alt, ahead of the menu bar.
-  installAccessKeys();
 }
 
 TBI_basebutton::~TBI_basebutton() = default;

@@ -310,7 +310,7 @@ void HelpViewer::placeBeside(HelpWindow* window, const QWidget* asking) {
   x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - outer.width()));
   const int y = std::clamp(beside.top(), area.top(),
                            std::max(area.top(), area.bottom() + 1 - outer.height()));
-  placeFrame(window, QPoint(x, y), asking);
+  placeFrame(window, QPoint(x, y), frame);
 }
 
 HelpViewer& HelpViewer::instance() {

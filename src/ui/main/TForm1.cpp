@@ -334,9 +334,7 @@ void TForm1::repaintNow() {
 }
 
 bool TForm1::stopRequested() {
-  // Serves the window system once (this runs the event loop): exposes,
-  // Escape and a close request; the guard drops every other input.
-  QCoreApplication::processEvents();
+  // Escape or a close request arrived during the step's pause.
   return guard_ && guard_->stop;
 }
 

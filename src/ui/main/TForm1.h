@@ -120,7 +120,6 @@ class TForm1 : public QMainWindow, public RunView {
   void showRunError(std::string_view text) override;
   StepChoice showStepDialog() override;
   void repaintNow() override;
-  // Serves the window system (runs the event loop once), then answers.
   bool stopRequested() override;
 
   // The pause after each step of a full run: the window shows the step for

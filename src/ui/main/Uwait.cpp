@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 
 #include "ui/platform/colors.h"
-#include "ui/platform/dialogkeys.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/placement.h"
 
@@ -20,8 +19,6 @@ TForm2::TForm2(QWidget* parent)
   Button2 = new QPushButton(QStringLiteral("&Abbrechen"), this);
   Button2->setGeometry(92, 0, 89, 25);
   setTabOrder(Button1, Button2);
-  // "S" and "A" work without Alt: the buttons take no typed characters.
-  installAccessKeys();
 
   connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
@@ -41,7 +38,8 @@ QPoint TForm2::placement(const QRect& ownerFrame, const QSize& dialogFrame) {
 
 void TForm2::FormShow() {
   if (owner_) {
-    placeFrame(this, placement(outerFrame(owner_), expectedFrameSize(this, owner_)), owner_);
+    const QMargins frame = frameMargins(this, owner_);
+    placeFrame(this, placement(outerFrame(owner_), size().grownBy(frame)), frame);
   }
   Button1->setFocus();
 }

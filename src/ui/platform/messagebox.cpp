@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "ui/platform/application.h"
-#include "ui/platform/dialogkeys.h"
 #include "ui/platform/placement.h"
 
 namespace paxamon {
@@ -31,7 +30,6 @@ class MessageDialog : public QDialog {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    installAccessKeys();
     layOut();
   }
 

@@ -127,23 +127,21 @@ QRect outerFrame(const QWidget* window) {
   return window->geometry().marginsAdded(knownMargins(window));
 }
 
-void placeFrame(QWidget* window, QPoint frameTopLeft, const QWidget* standIn) {
-  const QMargins frame = frameMargins(window, standIn);
+void placeFrame(QWidget* window, QPoint frameTopLeft, const QMargins& frame) {
   window->setGeometry(
       QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window->geometry().size()));
-}
-
-QSize expectedFrameSize(QWidget* window, const QWidget* standIn) {
-  return window->geometry().size().grownBy(frameMargins(window, standIn));
 }
 
 void centreOnScreen(QWidget* window, const QScreen* screen) {
   if (!screen) screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
   const QRect area = screen->geometry();
-  const QSize outer = expectedFrameSize(window);
-  placeFrame(window, area.topLeft() + QPoint((area.width() - outer.width()) / 2,
-                                             (area.height() - outer.height()) / 2));
+  const QMargins frame = frameMargins(window);
+  const QSize outer = window->geometry().size().grownBy(frame);
+  placeFrame(window,
+             area.topLeft() +
+                 QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2),
+             frame);
 }
 
 }  // namespace paxamon

@@ -26,12 +26,9 @@ QMargins frameMargins(QWidget* window, const QWidget* standIn = nullptr);
 // The outer frame of a shown top-level window in screen coordinates.
 QRect outerFrame(const QWidget* window);
 
-// Moves window so that the top-left corner of its outer frame lands at
-// frameTopLeft.
-void placeFrame(QWidget* window, QPoint frameTopLeft, const QWidget* standIn = nullptr);
-
-// The outer size window has with its frame.
-QSize expectedFrameSize(QWidget* window, const QWidget* standIn = nullptr);
+// Moves window, whose frame is frame (frameMargins), so that the top-left
+// corner of its outer frame lands at frameTopLeft.
+void placeFrame(QWidget* window, QPoint frameTopLeft, const QMargins& frame);
 
 // Places window with its outer frame in the middle of screen (its own
 // screen when null).

@@ -63,7 +63,6 @@ TEST(AccessKeys, PlainLetterOnlyWhereTheFocusTakesNoCharacters) {
 
 TEST(AccessKeys, TheFilterClicksOnceAndClaimsTheKeyFromShortcuts) {
   Window w;
-  installAccessKeys();
   w.window.activateWindow();
   w.next->setFocus();
   int clicks = 0;
