@@ -41,14 +41,17 @@ class Fd {
   int fd_;
 };
 
-bool writeAll(int fd, std::string_view bytes) {
+// Writes all of bytes from the start of the file.
+bool pwriteAll(int fd, std::string_view bytes) {
+  off_t at = 0;
   while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
     }
     bytes.remove_prefix(static_cast<std::size_t>(n));
+    at += n;
   }
   return true;
 }
@@ -239,20 +242,6 @@ ssize_t preadAll(int fd, std::string& into) {
   }
 }
 
-bool pwriteAll(int fd, std::string_view bytes) {
-  off_t at = 0;
-  while (!bytes.empty()) {
-    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-    at += n;
-  }
-  return true;
-}
-
 enum class Replaced { Done, Failed, NotSuitable };
 
 // Writes a temporary file beside the target and renames it over the
@@ -296,7 +285,7 @@ Replaced replaceAtomically(const fs::path& target, const std::string& content,
     return abandon(Replaced::NotSuitable);
   }
 
-  if (!writeAll(fd.get(), content) || ::fsync(fd.get()) != 0) return abandon(Replaced::Failed);
+  if (!pwriteAll(fd.get(), content) || ::fsync(fd.get()) != 0) return abandon(Replaced::Failed);
   if (!fd.close()) {
     ::unlink(tempName.c_str());
     return Replaced::Failed;
@@ -350,7 +339,7 @@ bool createDirectly(const fs::path& target, const std::string& content) {
   Fd fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW,
                0666));
   if (fd.get() < 0) return false;
-  if (!writeAll(fd.get(), content) || ::fsync(fd.get()) != 0 || !fd.close()) {
+  if (!pwriteAll(fd.get(), content) || ::fsync(fd.get()) != 0 || !fd.close()) {
     ::unlink(target.c_str());
     return false;
   }
