@@ -248,16 +248,6 @@ std::vector<unsigned long> Desktop::numbers(WindowId window, const char* propert
   return result;
 }
 
-std::vector<std::string> Desktop::atomNames(WindowId window, const char* property) {
-  std::vector<std::string> names;
-  for (unsigned long a : numbers(window, property)) {
-    char* name = XGetAtomName(display_, a);
-    names.emplace_back(name ? name : "");
-    if (name) XFree(name);
-  }
-  return names;
-}
-
 QString Desktop::title(WindowId window) {
   Atom type;
   int format;
@@ -607,11 +597,6 @@ QImage Desktop::grab(const QRect& area) {
 
 bool Desktop::showsText(const QRect& area, const QString& text, Duration timeout) {
   return waitUntil([&] { return containsRoughly(readText(grab(area)), text); }, timeout);
-}
-
-bool Desktop::showsNoText(WindowId window, const QString& text, Duration after) {
-  pause(after);
-  return !containsRoughly(readText(grab(clientRect(window))), text);
 }
 
 void Desktop::shot(const std::string& name) {

@@ -87,7 +87,6 @@ class Desktop {
   Display* display() const { return display_; }
   // A private folder for the test's files, removed with the desktop.
   const std::string& folder() const { return folder_; }
-  const std::string& home() const { return home_; }
 
   // Starts a program on this desktop with a clean environment (DISPLAY,
   // HOME, XDG_RUNTIME_DIR, PATH, LANG=C.UTF-8, QT_QPA_PLATFORM=xcb, changed
@@ -131,7 +130,6 @@ class Desktop {
   bool waitForActive(WindowId window, Duration timeout = 5000ms);
   // A 32-bit property as a list of numbers (CARDINAL, ATOM, WINDOW).
   std::vector<unsigned long> numbers(WindowId window, const char* property);
-  std::vector<std::string> atomNames(WindowId window, const char* property);
   // The window's icon in the given size from _NET_WM_ICON, or a null image.
   QImage icon(WindowId window, int size);
 
@@ -161,9 +159,7 @@ class Desktop {
   bool showsText(WindowId window, const QString& text, Duration timeout = 5000ms) {
     return showsText(clientRect(window), text, timeout);
   }
-  // Whether none of text can be read in area after waiting for a while
-  // (the area has had time to be painted).
-  bool showsNoText(WindowId window, const QString& text, Duration after = 500ms);
+
   // Saves a picture of the whole screen to $PAXAMON_E2E_SHOTS/name.png when
   // that variable is set (for looking at a scenario by hand).
   void shot(const std::string& name);

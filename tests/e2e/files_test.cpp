@@ -14,31 +14,43 @@ namespace {
 
 using Files = PaxamonTest;
 
-std::string emptyLines(int count) {
-  std::string lines;
-  for (int i = 0; i < count; ++i)
-    lines += "\r\n";
-  return lines;
-}
-
-TEST_F(Files, SavedFileIsTheProgramByteForByte) {
+TEST_F(Files, SaveByteForByteLoadAndAMissingName) {
   app.typeProgram({"lda 12", "  7", "$FF", "STA12XY"});
   app.typeIntoCell(31, "END");
-  const std::string path = app.folder() + "/programm.pax";
-  ASSERT_TRUE(app.saveAs(path));
-  EXPECT_EQ(Paxamon::readFile(path),
-            "lda 12\r\n  7\r\n$FF\r\nSTA12XY\r\n" + emptyLines(27) + "END\r\n");
-}
+  const std::string saved = app.folder() + "/programm.pax";
+  ASSERT_TRUE(app.saveAs(saved));
+  std::vector<std::string> expected = {"lda 12", "  7", "$FF", "STA12XY"};
+  expected.resize(32);
+  expected[31] = "END";
+  EXPECT_EQ(Paxamon::readFile(saved), Paxamon::programFile(expected));
 
-TEST_F(Files, LoadThroughTheDialog) {
-  const std::string path = app.folder() + "/summe.pax";
-  Paxamon::writeFile(
-      path, "LDA20\r\nADD21\r\nSTA22\r\nEND\r\n" + emptyLines(16) + "3\r\n4\r\n" + emptyLines(10));
-  ASSERT_NE(app.openWithKey("ctrl+l", kLoadTitle), 0u);
-  app.chooseFile(path);
+  // A missing name: the dialog's own box, and the program stays.
+  WindowId dialog = app.openWithKey("ctrl+l", kLoadTitle);
+  ASSERT_NE(dialog, 0u);
+  app.chooseFile(app.folder() + "/fehlt.pax");
+  WindowId box = 0;
+  ASSERT_TRUE(waitUntil([&] {
+    box = desktop.activeWindow();
+    return box != dialog && desktop.title(box) == kLoadTitle;
+  })) << "no box for the missing file";
+  EXPECT_TRUE(desktop.showsText(box, "fehlt.pax"));
+  desktop.key("Return");
+  ASSERT_TRUE(desktop.waitForActive(dialog));
+  desktop.key("Escape");
   ASSERT_TRUE(desktop.waitForNoWindow(kLoadTitle));
   ASSERT_TRUE(app.waitForMainActive());
-  // Loaded: a full run adds the two numbers.
+
+  // Loaded through the dialog: a full run adds the two numbers.
+  const std::string sum = app.folder() + "/summe.pax";
+  std::vector<std::string> program = {"LDA20", "ADD21", "STA22", "END"};
+  program.resize(22);
+  program[20] = "3";
+  program[21] = "4";
+  Paxamon::writeFile(sum, Paxamon::programFile(program));
+  ASSERT_NE(app.openWithKey("ctrl+l", kLoadTitle), 0u);
+  app.chooseFile(sum);
+  ASSERT_TRUE(desktop.waitForNoWindow(kLoadTitle));
+  ASSERT_TRUE(app.waitForMainActive());
   desktop.key("F8");
   desktop.key("F9");
   const std::vector<std::string> cells = app.cells();
@@ -47,26 +59,46 @@ TEST_F(Files, LoadThroughTheDialog) {
   EXPECT_EQ(cells[22], "7");
 }
 
-TEST_F(Files, AMissingFileIsRefusedAndTheProgramStays) {
-  app.typeProgram({"INC"});
-  const WindowId dialog = app.openWithKey("ctrl+l", kLoadTitle);
-  ASSERT_NE(dialog, 0u);
-  app.chooseFile(app.folder() + "/fehlt.pax");
-  // The refusal is a box of its own over the dialog.
-  WindowId box = 0;
-  ASSERT_TRUE(waitUntil([&] {
-    box = desktop.activeWindow();
-    return box != dialog && desktop.title(box) == kLoadTitle;
-  })) << "no box for the missing file";
-  desktop.shot("load-missing");
-  EXPECT_TRUE(desktop.showsText(box, "fehlt.pax"));
-  desktop.key("Return");
-  ASSERT_TRUE(desktop.waitForActive(dialog));
-  desktop.key("Escape");
-  ASSERT_TRUE(desktop.waitForNoWindow(kLoadTitle));
-  const std::vector<std::string> cells = app.cells();
-  ASSERT_EQ(cells.size(), 32u);
-  EXPECT_EQ(cells[0], "INC");
+// Saving over an existing file: the dialog in German, the question centred
+// with its text, answered "Ja", "Nein" and closed.
+TEST_F(Files, OverwriteQuestionAnsweredJaNeinAndClosed) {
+  const std::string path = app.folder() + "/alt.pax";
+  const std::string old = Paxamon::programFile({"alt"});
+  app.typeProgram({"neu"});
+  for (const char* answer : {"Nein", "Closed", "Ja"}) {
+    SCOPED_TRACE(answer);
+    Paxamon::writeFile(path, old);
+    std::tm when{};  // 6 December 2000, noon
+    when.tm_year = 100;
+    when.tm_mon = 11;
+    when.tm_mday = 6;
+    when.tm_hour = 12;
+    const utimbuf times{std::mktime(&when), std::mktime(&when)};
+    ASSERT_EQ(utime(path.c_str(), &times), 0);
+    const WindowId dialog = app.openWithKey("ctrl+s", kSaveTitle);
+    ASSERT_NE(dialog, 0u);
+    if (std::string(answer) == "Nein") {
+      EXPECT_TRUE(desktop.showsText(dialog, "06.12.00"));
+      const QString text = readText(desktop.grab(desktop.clientRect(dialog)));
+      EXPECT_TRUE(text.contains(QStringLiteral("67 Bytes"))) << text.toStdString();
+      EXPECT_FALSE(text.contains(QStringLiteral("Dec"))) << text.toStdString();
+    }
+    app.chooseFile(path);
+    const WindowId question = app.waitForActiveWindow(kQuestionTitle);
+    ASSERT_NE(question, 0u) << "no overwrite question";
+    const QRect frame = desktop.settledFrame(question);
+    EXPECT_EQ(frame.topLeft(), QPoint((Desktop::kScreenWidth - frame.width()) / 2,
+                                      (Desktop::kScreenHeight - frame.height()) / 2));
+    EXPECT_TRUE(desktop.showsText(question, "Soll sie überschrieben werden?"));
+    if (std::string(answer) == "Ja") desktop.key("Return");
+    if (std::string(answer) == "Nein") desktop.key("n");
+    if (std::string(answer) == "Closed") desktop.click(Desktop::closeButton(frame));
+    ASSERT_TRUE(desktop.waitForNoWindow(kQuestionTitle));
+    ASSERT_TRUE(app.waitForMainActive());
+    pause(200ms);
+    EXPECT_EQ(Paxamon::readFile(path),
+              std::string(answer) == "Ja" ? Paxamon::programFile({"neu"}) : old);
+  }
 }
 
 // Names that are no program file: the load refuses them at once with its
@@ -95,9 +127,8 @@ TEST_F(Files, AFifoADeviceAndAFolderLeaveTheProgramAsItWas) {
         desktop.waitForNoWindow(kLoadTitle, 500ms);
       }
     } else {
-      const WindowId box = desktop.waitForWindow(kErrorTitle);
+      const WindowId box = app.waitForActiveWindow(kErrorTitle);
       ASSERT_NE(box, 0u) << "no error box";
-      ASSERT_TRUE(desktop.waitForActive(box));
       EXPECT_TRUE(desktop.showsText(box, "Fehler beim Laden der angegebenen Datei!"));
       desktop.key("Return");
       ASSERT_TRUE(desktop.waitForNoWindow(kErrorTitle));
@@ -109,79 +140,6 @@ TEST_F(Files, AFifoADeviceAndAFolderLeaveTheProgramAsItWas) {
   ASSERT_EQ(cells.size(), 32u);
   EXPECT_EQ(cells[0], "INC");
   EXPECT_EQ(cells[1], "END");
-}
-
-enum class Answer { Yes, No, Closed };
-
-class Overwrite : public PaxamonTest {
- protected:
-  // Saves over an existing file and answers the overwrite question.
-  void scenario(Answer answer);
-};
-
-void Overwrite::scenario(Answer answer) {
-  const std::string path = app.folder() + "/alt.pax";
-  const std::string old = "alt\r\n" + emptyLines(31);
-  Paxamon::writeFile(path, old);
-  app.typeProgram({"neu"});
-  ASSERT_NE(app.openWithKey("ctrl+s", kSaveTitle), 0u);
-  app.chooseFile(path);
-  const WindowId question = desktop.waitForWindow(kQuestionTitle);
-  ASSERT_NE(question, 0u) << "no overwrite question";
-  ASSERT_TRUE(desktop.waitForActive(question));
-  const QRect frame = desktop.settledFrame(question);
-  EXPECT_EQ(frame.topLeft(), QPoint((Desktop::kScreenWidth - frame.width()) / 2,
-                                    (Desktop::kScreenHeight - frame.height()) / 2));
-  desktop.shot("overwrite-question");
-  EXPECT_TRUE(desktop.showsText(question, "Soll sie überschrieben werden?"));
-  switch (answer) {
-    case Answer::Yes:
-      desktop.key("Return");
-      break;
-    case Answer::No:
-      desktop.key("n");
-      break;
-    case Answer::Closed:
-      desktop.click(Desktop::closeButton(frame));
-      break;
-  }
-  ASSERT_TRUE(desktop.waitForNoWindow(kQuestionTitle));
-  ASSERT_TRUE(app.waitForMainActive());
-  pause(200ms);
-  EXPECT_EQ(Paxamon::readFile(path), answer == Answer::Yes ? "neu\r\n" + emptyLines(31) : old);
-}
-
-TEST_F(Overwrite, QuestionAnsweredJa) {
-  scenario(Answer::Yes);
-}
-
-TEST_F(Overwrite, QuestionAnsweredNein) {
-  scenario(Answer::No);
-}
-
-TEST_F(Overwrite, QuestionClosed) {
-  scenario(Answer::Closed);
-}
-
-TEST_F(Files, TheDialogShowsSizesAndDatesInGerman) {
-  const std::string path = app.folder() + "/test.pax";
-  Paxamon::writeFile(path, std::string(34, 'x') + emptyLines(32));  // 98 bytes
-  std::tm when{};
-  when.tm_year = 100;
-  when.tm_mon = 11;
-  when.tm_mday = 6;
-  when.tm_hour = 12;
-  const utimbuf times{std::mktime(&when), std::mktime(&when)};
-  ASSERT_EQ(utime(path.c_str(), &times), 0);
-  const WindowId dialog = app.openWithKey("ctrl+s", kSaveTitle);
-  ASSERT_NE(dialog, 0u);
-  EXPECT_TRUE(desktop.showsText(dialog, "06.12.00"));
-  desktop.shot("save-dialog");
-  const QString text = readText(desktop.grab(desktop.clientRect(dialog)));
-  EXPECT_TRUE(text.contains(QStringLiteral("98 Bytes"))) << text.toStdString();
-  EXPECT_FALSE(text.contains(QStringLiteral("Dec"))) << text.toStdString();
-  desktop.key("Escape");
-  EXPECT_TRUE(desktop.waitForNoWindow(kSaveTitle));
 }
 
 }  // namespace

@@ -10,36 +10,43 @@ namespace {
 
 class Help : public PaxamonTest {
  protected:
-  // The help window, checked to lie beside the main window, not over it.
+  // The help window, active and beside the main window, not over it.
   WindowId waitForHelpWindow() {
-    const WindowId help = desktop.waitForWindow(kHelpTitle);
+    const WindowId help = app.waitForActiveWindow(kHelpTitle);
     if (!help) return 0;
-    const QRect frame = desktop.settledFrame(help);
-    EXPECT_FALSE(frame.intersects(desktop.frameRect(app.main())))
+    EXPECT_FALSE(desktop.settledFrame(help).intersects(desktop.frameRect(app.main())))
         << "the help window covers the main window";
     return help;
   }
 
-  // Whether the help window shows text (read from the screen).
-  bool shows(WindowId help, const char* text) { return desktop.showsText(help, text); }
+  void closeWithEscape() {
+    desktop.key("Escape");
+    EXPECT_TRUE(desktop.waitForNoWindow(kHelpTitle)) << "Escape did not close the help";
+    ASSERT_TRUE(app.waitForMainActive());
+  }
 };
 
-TEST_F(Help, ContentsFromTheMenuBesideTheMainWindowClosedWithEscape) {
+TEST_F(Help, FromTheMenuContentsAndAPopupForTheHighlightedItem) {
   ASSERT_NE(app.openMenu(2), 0u);
   desktop.key("h");  // "&Hilfe zu Paxamon"
-  const WindowId help = waitForHelpWindow();
+  WindowId help = waitForHelpWindow();
   ASSERT_NE(help, 0u);
-  desktop.shot("help-contents");
-  EXPECT_TRUE(shows(help, "Hilfe zu Paxamon"));
-  ASSERT_TRUE(desktop.waitForActive(help));
-  desktop.key("Escape");
-  EXPECT_TRUE(desktop.waitForNoWindow(kHelpTitle)) << "Escape did not close the help";
-}
+  EXPECT_TRUE(desktop.showsText(help, "Hilfe zu Paxamon"));
+  closeWithEscape();
 
-TEST_F(Help, F1OnAHighlightedMenuItemShowsItsTopicAsAPopup) {
+  // F1 on an item without a number: the contents too.
+  ASSERT_NE(app.openMenu(2), 0u);
+  desktop.key("Down");  // "&Hilfe zu Paxamon"
+  desktop.key("F1");
+  help = waitForHelpWindow();
+  ASSERT_NE(help, 0u) << "no help window";
+  EXPECT_TRUE(desktop.showsText(help, "Hilfe zu Paxamon"));
+  closeWithEscape();
+
+  // F1 on "Programm &laden": its topic as a pop-up.
   ASSERT_NE(app.openMenu(0), 0u);
   desktop.key("Down");
-  desktop.key("Down");  // "Programm &laden"
+  desktop.key("Down");
   desktop.key("F1");
   WindowId popup = 0;
   ASSERT_TRUE(waitUntil([&] {
@@ -48,49 +55,31 @@ TEST_F(Help, F1OnAHighlightedMenuItemShowsItsTopicAsAPopup) {
     }
     return popup != 0;
   })) << "no pop-up";
-  pause(200ms);
-  desktop.shot("help-popup");
   EXPECT_TRUE(desktop.showsText(popup, "Programm laden"));
   desktop.key("Escape");
   EXPECT_TRUE(waitUntil([&] { return !desktop.isMapped(popup); }));
 }
 
-TEST_F(Help, F1OnMenuItemsWithoutANumberShowsTheContents) {
-  ASSERT_NE(app.openMenu(2), 0u);
-  desktop.key("Down");  // "&Hilfe zu Paxamon"
-  desktop.key("F1");
-  const WindowId help = waitForHelpWindow();
-  ASSERT_NE(help, 0u) << "no help window";
-  EXPECT_TRUE(shows(help, "Hilfe zu Paxamon"));
-}
-
-TEST_F(Help, F1InACellOpensItsInstructionsTopic) {
+TEST_F(Help, F1InACellItsInstructionOrTheIndexAtTheNearestEntry) {
   app.typeIntoCell(3, "jmp3");
   desktop.key("F1");
-  const WindowId help = waitForHelpWindow();
+  WindowId help = waitForHelpWindow();
   ASSERT_NE(help, 0u);
-  desktop.shot("help-keyword");
-  EXPECT_TRUE(shows(help, "JMP – Springen"));
-}
+  EXPECT_TRUE(desktop.showsText(help, "JMP – Springen"));
+  closeWithEscape();
 
-TEST_F(Help, F1InAnEmptyCellOpensTheIndexAtTheNearestEntry) {
-  desktop.click(app.cell(5));
+  desktop.click(app.cell(5));  // an empty cell
   desktop.key("F1");
-  const WindowId help = waitForHelpWindow();
+  help = waitForHelpWindow();
   ASSERT_NE(help, 0u);
-  ASSERT_TRUE(desktop.waitForActive(help));
-  pause(200ms);
-  desktop.shot("help-index");
   // No box saying there is no such topic: the help window is the only one.
   int helpWindows = 0;
   for (WindowId w : desktop.clientWindows())
     helpWindows += desktop.title(w) == kHelpTitle;
   EXPECT_EQ(helpWindows, 1);
-  // The keyword stands in the search field; Enter shows the entry chosen,
-  // the topic about cells without an instruction.
+  // The keyword stands in the search field; Enter shows the entry chosen.
   desktop.key("Return");
-  pause(300ms);
-  EXPECT_TRUE(shows(help, "F1 in einer Zelle ohne Befehl"));
+  EXPECT_TRUE(desktop.showsText(help, "F1 in einer Zelle ohne Befehl"));
 }
 
 }  // namespace

@@ -13,13 +13,10 @@
 namespace paxamon::e2e {
 namespace {
 
-// A program file in folder: INC, STA5, END and 29 empty cells.
+// A program file INC, STA5, END in folder.
 std::string writeProgram(const std::string& folder, const std::string& name) {
-  std::string bytes = "INC\r\nSTA5\r\nEND\r\n";
-  for (int i = 0; i < 29; ++i)
-    bytes += "\r\n";
   const std::string path = folder + "/" + name;
-  Paxamon::writeFile(path, bytes);
+  Paxamon::writeFile(path, Paxamon::programFile({"INC", "STA5", "END"}));
   return path;
 }
 

@@ -82,6 +82,11 @@ void Paxamon::chooseFile(const std::string& path) {
   desktop_.key("Return");
 }
 
+WindowId Paxamon::waitForActiveWindow(const QString& title) {
+  const WindowId window = desktop_.waitForWindow(title);
+  return window && desktop_.waitForActive(window) ? window : 0;
+}
+
 void Paxamon::confirmSteps(int steps) {
   WindowId dialog = desktop_.waitForWindow(kStepTitle);
   for (int step = 0; step < steps; ++step) {
@@ -131,6 +136,13 @@ std::string Paxamon::readFile(const std::string& path) {
 
 void Paxamon::writeFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string Paxamon::programFile(const std::vector<std::string>& cells) {
+  std::string bytes;
+  for (std::size_t i = 0; i < 32; ++i)
+    bytes += (i < cells.size() ? cells[i] : std::string()) + "\r\n";
+  return bytes;
 }
 
 std::vector<std::string> Paxamon::cellsOf(const std::string& bytes) {

@@ -58,6 +58,8 @@ class Paxamon {
   WindowId openWithKey(const std::string& key, const QString& title);
   // In an open file dialog: types the path and presses Enter.
   void chooseFile(const std::string& path);
+  // Waits for a window titled title to be shown and active; 0 else.
+  WindowId waitForActiveWindow(const QString& title);
 
   // Clicks a cell and types text into it (appended to what it holds).
   void typeIntoCell(int address, const std::string& text);
@@ -74,8 +76,10 @@ class Paxamon {
   // Reads a file whole; empty when it cannot be read.
   static std::string readFile(const std::string& path);
   static void writeFile(const std::string& path, const std::string& bytes);
-  // Splits a program file into its 32 cell texts (CR LF line ends).
+  // Splits a program file into its 32 cell texts (CR LF line ends), and
+  // makes one of the given first cells.
   static std::vector<std::string> cellsOf(const std::string& bytes);
+  static std::string programFile(const std::vector<std::string>& cells);
 
   // Waits until the main window is active again and takes typing.
   bool waitForMainActive(Duration timeout = 5000ms);

@@ -1,4 +1,5 @@
-// The main window as the window manager shows it: its place, its icon.
+// The main window as the window manager shows it: its place, its icon, its
+// menu; and the README's picture of it.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,39 +12,33 @@ namespace {
 
 using Window = PaxamonTest;
 
-TEST_F(Window, MainWindowIsCentredByItsOuterFrame) {
-  const QRect frame = desktop.settledFrame(app.main());
-  desktop.shot("main-window");
-  EXPECT_EQ(frame.left(), (Desktop::kScreenWidth - frame.width()) / 2) << frame.x();
-  EXPECT_EQ(frame.top(), (Desktop::kScreenHeight - frame.height()) / 2) << frame.y();
-}
-
 // The program's icon as the window manager gets it: the chip, 32 x 32.
 void expectChipIcon(Desktop& desktop, WindowId window, const char* what) {
   const QImage chip = QImage(QStringLiteral(PAXAMON_SOURCE_DIR "/src/ui/resources/PAXAMON.xpm"))
                           .convertToFormat(QImage::Format_ARGB32);
-  ASSERT_EQ(chip.size(), QSize(32, 32));
   const QImage icon = desktop.icon(window, 32);
   ASSERT_FALSE(icon.isNull()) << what << " has no 32 x 32 icon";
   int different = 0;
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
       const QRgb want = chip.pixel(x, y), got = icon.pixel(x, y);
-      if (qAlpha(want) != qAlpha(got) || (qAlpha(want) != 0 && want != got)) ++different;
+      different += qAlpha(want) != qAlpha(got) || (qAlpha(want) != 0 && want != got);
     }
   }
   EXPECT_EQ(different, 0) << what << " does not carry the chip icon";
 }
 
-TEST_F(Window, EveryWindowCarriesTheChipIcon) {
+TEST_F(Window, CentredByItsOuterFrameAndEveryWindowCarriesTheChip) {
+  const QRect frame = desktop.settledFrame(app.main());
+  EXPECT_EQ(frame.topLeft(), QPoint((Desktop::kScreenWidth - frame.width()) / 2,
+                                    (Desktop::kScreenHeight - frame.height()) / 2));
   expectChipIcon(desktop, app.main(), "the main window");
   app.typeProgram({"END"});
   desktop.key("F9");
   const WindowId dialog = desktop.waitForWindow(kStepTitle);
   ASSERT_NE(dialog, 0u);
   expectChipIcon(desktop, dialog, "the step dialog");
-  desktop.key("Return");
-  ASSERT_TRUE(desktop.waitForNoWindow(kStepTitle));
+  app.confirmSteps(1);
   ASSERT_TRUE(app.waitForMainActive());
   desktop.click(app.overviewButton());
   const WindowId overview = desktop.waitForWindow(kOverviewTitle);
@@ -78,19 +73,12 @@ TEST_F(Window, MenuShowsOnlyTheCheckMarkOfTheChosenMode) {
     ASSERT_NE(menu, 0u);
     pause(300ms);
     const QRect area = desktop.clientRect(menu);
-    const QImage picture = desktop.grab(area);
-    desktop.shot(fullRun ? "menu-full-run" : "menu-single-steps");
-    // One mark, beside its item: single steps in the upper half of the
-    // items below the separator, full run in the lower.
-    const std::vector<std::pair<int, int>> bands = checkColumnBands(picture);
+    // One mark, beside its item: single steps in the middle third of the
+    // menu, full run in the last.
+    const std::vector<std::pair<int, int>> bands = checkColumnBands(desktop.grab(area));
     ASSERT_EQ(bands.size(), 1u) << "marks in the check column: " << bands.size();
     const int middle = (bands.front().first + bands.front().second) / 2;
-    if (fullRun) {
-      EXPECT_GT(middle, area.height() * 2 / 3);
-    } else {
-      EXPECT_LT(middle, area.height() * 2 / 3);
-      EXPECT_GT(middle, area.height() / 3);
-    }
+    EXPECT_EQ(middle * 3 / area.height(), fullRun ? 2 : 1) << middle;
     desktop.key("Escape");
     ASSERT_TRUE(waitUntil([&] { return !desktop.isMapped(menu); }));
   }
