@@ -2,7 +2,7 @@
 // offscreen into a folder to be looked at when their look changes. A
 // development tool, not a test; built with -DPAXAMON_GALLERY=ON.
 //
-//   build/tests/gallery/paxamon-gallery /tmp/gallery
+//   build/tools/gallery/paxamon-gallery /tmp/gallery
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
