@@ -1,224 +1,222 @@
+// The main window, and the command line it starts with.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMenuBar>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "ui/components/bi_btns.h"
 #include "ui/help/contexthelp.h"
 #include "ui/help/helpviewer.h"
 #include "ui/main/TForm1.h"
-#include "ui/main/Uwait.h"
+#include "ui/main/commandline.h"
 #include "ui/platform/controls.h"
+#include "ui/platform/filedialog.h"
+#include "ui/platform/helpcontext.h"
 #include "ui/platform/messagebox.h"
-#include "ui/platform/stringgrid.h"
 
 namespace paxamon {
 namespace {
 
-// A main window with its step dialog, as the program starts them.
-struct Program {
-  Program() {
-    form2 = new TForm2(&form1);
-    form1.setStepDialog(form2);
-    form1.FullRunPause = nullptr;
-    form1.show();
-    QApplication::setActiveWindow(&form1);
-  }
-  void load(std::initializer_list<const char*> texts) {
-    int address = 0;
-    for (const char* t : texts) {
-      TStringGrid* grid = address < 16 ? form1.Mem1 : form1.Mem2;
-      grid->setCells(0, address % 16, QString::fromUtf8(t));
-      ++address;
-    }
-  }
-  QString cell(int address) const {
-    return (address < 16 ? form1.Mem1 : form1.Mem2)->Cells(0, address % 16);
+// The main window without its step dialog (every step goes on) and without
+// the full run's pauses; file dialogs and boxes are answered by the test.
+class MainWindow : public testing::Test {
+ protected:
+  MainWindow()
+      : dialogs_(fileDialogHook(),
+                 [this](const FileDialogRequest&) -> std::optional<QString> {
+                   if (answerName.isEmpty()) return std::nullopt;
+                   return dir.filePath(answerName);
+                 }),
+        boxes_(messageBoxHook(), [this](const MessageBoxRequest& r) {
+          boxes.push_back(r);
+          return boxAnswer;
+        }) {
+    form.FullRunPause = nullptr;
+    form.show();
+    QApplication::setActiveWindow(&form);
   }
 
-  TForm1 form1;
-  TForm2* form2;
-};
-
-// Answers every step dialog of a run: `cancelAt` steps are confirmed with
-// "nächster Schritt" before "Abbrechen" is pressed (0: never cancel).
-struct DialogDriver {
-  DialogDriver(TForm2* dialog, int cancelAt) : dialog(dialog), cancelAt(cancelAt) {
-    QObject::connect(&timer, &QTimer::timeout, [this] {
-      if (!this->dialog->isVisible()) return;
-      ++shown;
-      focusOnNext = focusOnNext && this->dialog->focusWidget() == this->dialog->Button1;
-      if (this->cancelAt && shown == this->cancelAt) {
-        this->dialog->Button2->click();
-      } else {
-        QTest::keyClick(this->dialog->Button1, Qt::Key_Space);
-      }
-    });
-    timer.start(1);
+  TStringGrid* grid(int a) const { return a < 16 ? form.Mem1 : form.Mem2; }
+  void key(int a, Qt::Key k) { QTest::keyClick(grid(a)->InplaceEditor(), k); }
+  void type(int a, const QString& text) { QTest::keyClicks(grid(a)->InplaceEditor(), text); }
+  void setCells(int from, const QStringList& texts) {
+    for (int a = from; a < from + texts.size(); ++a)
+      grid(a)->setCells(0, a % 16, texts[a - from]);
   }
-  TForm2* dialog;
-  int cancelAt;
-  int shown = 0;
-  bool focusOnNext = true;
-  QTimer timer;
-};
-
-TEST(MainWindow, StartsEmptyInSingleSteps) {
-  Program p;
-  TForm1& f = p.form1;
-  EXPECT_EQ(f.windowTitle(), "Paxamon - Simulation eines Von-Neumann-Rechners");
-  EXPECT_EQ(f.Client->size(), QSize(419, 391));
-  for (int a = 0; a < 32; ++a)
-    EXPECT_EQ(p.cell(a), "");
-  for (TEdit* e : {f.EIR, f.EPC, f.EXR, f.EAK})
-    EXPECT_EQ(e->Text(), "");
-  EXPECT_EQ(f.LMode->Caption(), " Modus: Einzelschritte");
-  EXPECT_TRUE(f.MEinzel->isChecked());
-  EXPECT_FALSE(f.MAlle->isChecked());
-  EXPECT_TRUE(f.Machine.singleStep);
-  EXPECT_EQ(f.Mem1->Row(), 0);
-  EXPECT_EQ(f.Mem2->Row(), 0);
-  EXPECT_TRUE(f.Mem1->isAncestorOf(QApplication::focusWidget()) ||
-              QApplication::focusWidget() == f.Mem1);
-  EXPECT_EQ(f.ausfhren1->shortcut(), QKeySequence(Qt::Key_F9));
-  EXPECT_EQ(f.MEinzel->shortcut(), QKeySequence(Qt::Key_F7));
-  EXPECT_EQ(f.MAlle->shortcut(), QKeySequence(Qt::Key_F8));
-  EXPECT_EQ(f.Programmladen1->shortcut(), QKeySequence("Ctrl+L"));
-  EXPECT_EQ(f.Programmspeichern1->shortcut(), QKeySequence("Ctrl+S"));
-}
-
-TEST(MainWindow, ModeCommandsAndTheirTexts) {
-  Program p;
-  TForm1& f = p.form1;
-  f.LModeClick();
-  EXPECT_EQ(f.LMode->Caption(), "Modus: Gesamtdurchlauf");
-  EXPECT_FALSE(f.Machine.singleStep);
-  EXPECT_TRUE(f.MAlle->isChecked());
-  EXPECT_FALSE(f.MEinzel->isChecked());
-  f.MAlle->trigger();  // the mode already set: nothing changes
-  EXPECT_TRUE(f.MAlle->isChecked());
-  EXPECT_FALSE(f.Machine.singleStep);
-  f.LModeClick();
-  EXPECT_EQ(f.LMode->Caption(), "Modus: Einzelschritte");
-  EXPECT_TRUE(f.MEinzel->isChecked());
-  EXPECT_FALSE(f.MAlle->isChecked());
-  EXPECT_TRUE(f.Machine.singleStep);
-}
-
-TEST(MainWindow, TheThreeRunControlsStartTheSameRun) {
-  Program p;
-  TForm1& f = p.form1;
-  f.MAlleClick();
-  const std::vector<std::function<void()>> starts = {
-      [&] { f.ausfhren1->trigger(); },
-      [&] { f.SpeedButton1->click(); },
-      [&] { QTest::mouseClick(f.BI_GradientButton1, Qt::LeftButton, {}, QPoint(30, 12)); },
-  };
-  for (const auto& start : starts) {
-    f.BCleanClick();
-    p.load({"LDA05", "ADD06", "STA07", "END", "", "3", "4"});
-    start();
-    EXPECT_EQ(p.cell(7), "7");
-    EXPECT_EQ(f.EAK->Text(), "7");
-    EXPECT_EQ(f.EPC->Text(), "3");
-    EXPECT_EQ(f.EIR->Text(), "END");
-    EXPECT_EQ(f.Mem1->Row(), 3);
-    EXPECT_EQ(f.LSteuer->Caption() + f.LRechen->Caption() + f.LAdd->Caption(), "");
+  QStringList cells(int from, int count) const {
+    QStringList texts;
+    for (int a = from; a < from + count; ++a)
+      texts << grid(a)->Cells(0, a % 16);
+    return texts;
   }
-}
-
-TEST(MainWindow, SingleStepsWaitForTheDialog) {
-  Program p;
-  TForm1& f = p.form1;
-  p.load({"LDA05", "INC", "END", "", "", "7"});
-  {
-    DialogDriver driver(p.form2, 0);
-    f.BRunClick();
-    EXPECT_EQ(driver.shown, 3);
-    EXPECT_TRUE(driver.focusOnNext);
+  static QByteArray readFile(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
   }
-  EXPECT_EQ(f.EAK->Text(), "8");
-  {
-    DialogDriver driver(p.form2, 1);
-    f.BRunClick();
-    EXPECT_EQ(driver.shown, 1);
-  }
-  EXPECT_EQ(f.EPC->Text(), "0");
-  EXPECT_EQ(f.EAK->Text(), "7");
-  EXPECT_EQ(f.LSteuer->Caption(), "");
-}
 
-TEST(MainWindow, RunErrorsShowThePlainBoxAndNoDialog) {
-  Program p;
-  TForm1& f = p.form1;
+  QTemporaryDir dir;
+  TForm1 form;
   std::vector<MessageBoxRequest> boxes;
-  ScopedHook hook(messageBoxHook(), [&](const MessageBoxRequest& r) {
-    boxes.push_back(r);
-    return MessageBoxResult::Ok;
-  });
-  p.load({"INC", "JMP40"});
-  DialogDriver driver(p.form2, 0);
-  f.BRunClick();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].kind, MessageBoxKind::Plain);
-  EXPECT_EQ(boxes[0].caption, "Paxamon");
-  EXPECT_EQ(boxes[0].text, "FEHLER: Fehlerhalfte Adress-Angabe in Speicherzelle 1");
-  EXPECT_EQ(driver.shown, 1);  // after the INC, none after the error
-  EXPECT_EQ(f.EIR->Text(), "INC");
-  EXPECT_EQ(f.EAK->Text(), "1");
-  EXPECT_EQ(f.Mem1->Row(), 1);
-  EXPECT_EQ(f.LAdd->Caption() + f.LSteuer->Caption() + f.LRechen->Caption(), "");
+  QString answerName;
+  MessageBoxResult boxAnswer = MessageBoxResult::Ok;
 
-  // The division error text arrives with its umlaut.
-  boxes.clear();
-  f.MAlleClick();
-  p.load({"DIV05"});
-  f.BRunClick();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text,
-            QString::fromUtf8("FEHLER: Division durch 0 (Inhalt der Speicherzelle 5) ist nicht "
-                              "zulässig"));
+ private:
+  ScopedHook<std::optional<QString>(const FileDialogRequest&)> dialogs_;
+  ScopedHook<MessageBoxResult(const MessageBoxRequest&)> boxes_;
+};
+
+TEST_F(MainWindow, OverwritingNeedsYesAndFailedFilesChangeNothing) {
+  QFile old(dir.filePath("old.pax"));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+  old.close();
+  setCells(0, {"END"});
+  answerName = "old.pax";
+  boxAnswer = MessageBoxResult::Closed;
+  form.Programmspeichern1Click();
+  EXPECT_EQ(readFile(old.fileName()), "old");
+  boxAnswer = MessageBoxResult::Yes;
+  form.Programmspeichern1Click();
+  EXPECT_TRUE(readFile(old.fileName()).startsWith("END\r\n"));
+  QDir(dir.path()).mkdir("folder.pax");
+  answerName = "folder.pax";
+  form.Programmspeichern1Click();  // a failed save says so
+
+  // A file too large to be a program, a missing one, a cancelled dialog.
+  form.EIR->setText("END");
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write(QByteArray(1024 * 1024 + 1, 'x')));
+  old.close();
+  for (const QString name : {"old.pax", "missing.pax", ""}) {
+    answerName = name;
+    form.Programmladen1Click();
+  }
+  EXPECT_EQ(cells(0, 2), (QStringList{"END", ""}));
+  EXPECT_EQ(form.EIR->Text(), "END");
+  QStringList shown;
+  for (const MessageBoxRequest& box : boxes)
+    shown << box.caption + ": " + box.text;
+  const QString question =
+      "Bestätigen: Eine Datei mit diesem Name existiert schon.\rSoll sie überschrieben werden?";
+  EXPECT_EQ(shown, (QStringList{question, question, question, "Fehler: \rFehler beim Speichern!",
+                                "Fehler: \rFehler beim Laden der angegebenen Datei!",
+                                "Paxamon: FEHLER: Die Datei ist nicht vorhanden oder läßt sich "
+                                "nicht öffnen"}));
 }
 
-TEST(MainWindow, FullRunNeedsNoUserAction) {
-  Program p;
-  TForm1& f = p.form1;
-  f.MAlleClick();
-  p.load({"INC", "INC", "INC", "INC", "INC", "INC", "INC", "INC", "INC", "INC", "END"});
-  f.BRunClick();
-  EXPECT_EQ(f.EAK->Text(), "10");
-  EXPECT_EQ(f.EPC->Text(), "10");
-  EXPECT_FALSE(f.isRunning());
+TEST_F(MainWindow, EnterInsertsAndBackspaceRemovesACellRenumberingTheAddresses) {
+  setCells(0, {"LDA5", "ADD6", "STA7", "END", "", "10", "20"});
+  form.Mem1->setFocus();
+  form.Mem1->setRow(2);
+  key(2, Qt::Key_Return);
+  EXPECT_EQ(form.Mem1->Row(), 3);
+  EXPECT_EQ(cells(0, 8), (QStringList{"LDA6", "ADD7", "STA7", "", "END", "", "10", "20"}));
+  key(3, Qt::Key_Backspace);
+  EXPECT_EQ(form.Mem1->Row(), 2);
+  EXPECT_EQ(cells(0, 7), (QStringList{"LDA5", "ADD6", "STA6", "END", "", "10", "20"}));
+
+  // Backspace in a cell with text deletes a character and removes nothing;
+  // every other text passing through memory is cut to 9.
+  setCells(10, {"ABCDEFGHIJKL"});
+  key(2, Qt::Key_Backspace);
+  EXPECT_EQ(cells(2, 2), (QStringList{"", "END"}));
+  key(2, Qt::Key_Backspace);
+  EXPECT_EQ(cells(2, 1), QStringList{"END"});
+  EXPECT_EQ(cells(9, 1), QStringList{"ABCDEFGHI"});
+
+  // Backspace in the empty first cell of Mem2 goes on at the end of Mem1.
+  setCells(17, {"INC"});
+  form.Mem2->setFocus();
+  form.Mem2->setRow(0);
+  key(16, Qt::Key_Backspace);
+  EXPECT_EQ(cells(16, 1), QStringList{"INC"});
+  EXPECT_EQ(form.Mem1->Row(), 15);
+  EXPECT_TRUE(form.Mem1->isAncestorOf(QApplication::focusWidget()));
 }
 
-TEST(MainWindow, HelpRequestsCarryTheWindowsNumbers) {
+TEST_F(MainWindow, TypingStopsAtNineCharactersAndGoesToTheEnd) {
+  form.Mem1->setFocus();
+  type(0, "LDA123456789");
+  EXPECT_EQ(cells(0, 1), QStringList{"LDA123456"});
+  key(0, Qt::Key_Backspace);
+  // A longer text, loaded or pasted, still takes typing at its end.
+  setCells(1, {"ABCDEFGHIJ"});
+  key(0, Qt::Key_Down);
+  type(1, "K");
+  // Typing goes to the end even when the cell arrives with its text selected.
+  key(1, Qt::Key_Up);
+  type(0, "x");
+  EXPECT_EQ(cells(0, 2), (QStringList{"LDA12345x", "ABCDEFGHIJK"}));
+}
+
+TEST_F(MainWindow, HelpAsksForTheInstructionsKeywordOrTheControlsNumber) {
   installContextHelp();
   HelpRequestRecorder recorder;
-  Program p;
-  TForm1& f = p.form1;
-
-  f.HilfezuPaxamon1->trigger();
-  f.N6Datei1->popup(f.mapToGlobal(QPoint(0, 0)));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(f.N6Datei1));
-  f.N6Datei1->setActiveAction(f.Programmladen1);
-  QTest::keyClick(f.N6Datei1, Qt::Key_F1);
-  // "?" stand-in: Shift+F1, then a click on a control: a grid, a register
-  // field, and the mode label, which has no number and no parent with one.
-  for (QWidget* target : {static_cast<QWidget*>(f.Mem2), static_cast<QWidget*>(f.EIR),
-                          static_cast<QWidget*>(f.LMode)}) {
-    QTest::keyClick(f.Mem1->InplaceEditor(), Qt::Key_F1, Qt::ShiftModifier);
+  setCells(0, {"jmp3"});
+  setCells(17, {"äbc", "ßab"});
+  form.Mem1->setFocus();
+  key(0, Qt::Key_F1);
+  form.Mem2->setFocus();
+  for (int row : {1, 2}) {
+    form.Mem2->setRow(row);
+    key(16, Qt::Key_F1);
+  }
+  EXPECT_EQ(helpContext(form.Mem2), 204);
+  // Shift+F1, then a click on a control: a grid, a register field, and the
+  // mode label, which has no number and no parent with one.
+  for (QWidget* target : std::initializer_list<QWidget*>{form.Mem2, form.EIR, form.LMode}) {
+    QTest::keyClick(form.Mem1->InplaceEditor(), Qt::Key_F1, Qt::ShiftModifier);
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
   }
-
   const auto& r = recorder.requests();
-  ASSERT_EQ(r.size(), 4u);
-  EXPECT_EQ(r[0].command, HelpCommand::Contents);
-  EXPECT_EQ(r[1].context, 104);
-  EXPECT_EQ(r[2].context, 204);
-  EXPECT_EQ(r[3].context, 200);
-  EXPECT_TRUE(f.Machine.singleStep);  // the click on the label was help, not a toggle
+  ASSERT_EQ(r.size(), 5u);  // no context pop-up besides the keywords
+  // Upper case by the Unicode rules: umlauts too, "ß" as "SS".
+  EXPECT_EQ((QStringList{r[0].keyword, r[1].keyword, r[2].keyword}),
+            (QStringList{"Befehl, JMP", "Befehl, ÄBC", "Befehl, SSAB"}));
+  EXPECT_TRUE(r[3].context == 204 && r[4].context == 200);
+  EXPECT_TRUE(form.Machine.singleStep);  // the click on the label was help, not a toggle
+}
+
+TEST_F(MainWindow, TheThreeRunControlsRunAndErrorsReachTheBoxWithTheirUmlauts) {
+  form.LModeClick();
+  EXPECT_FALSE(form.Machine.singleStep);
+  const std::vector<std::function<void()>> starts = {
+      [&] { form.ausfhren1->trigger(); },
+      [&] { form.SpeedButton1->click(); },
+      [&] { QTest::mouseClick(form.BI_GradientButton1, Qt::LeftButton, {}, QPoint(30, 12)); },
+  };
+  for (const auto& start : starts) {
+    form.BCleanClick();
+    setCells(0, {"LDA05", "ADD06", "STA07", "END", "", "3", "4"});
+    start();
+    EXPECT_EQ(cells(7, 1), QStringList{"7"});
+  }
+  EXPECT_TRUE(boxes.empty());
+  form.BCleanClick();
+  setCells(0, {"DIV05"});
+  form.BRunClick();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption + ": " + boxes[0].text,
+            "Paxamon: FEHLER: Division durch 0 (Inhalt der Speicherzelle 5) ist nicht zulässig");
+}
+
+CommandLine parse(std::vector<const char*> args) {
+  args.insert(args.begin(), "paxamon");
+  return parseCommandLine(static_cast<int>(args.size()), args.data());
+}
+
+TEST(CommandLine, AFileOptionsAndMistakes) {
+  using A = CommandLine::Action;
+  EXPECT_EQ(parse({"summe.pax"}).file, "summe.pax");
+  EXPECT_EQ(parse({"x.pax", "--version"}).action, A::Version);
+  // "--" ends the options: a file may begin with "-"; "-" alone is a name.
+  EXPECT_EQ(parse({"--", "--help"}).file, "--help");
+  EXPECT_EQ(parse({"-"}).file, "-");
+  EXPECT_EQ(parse({"-platform", "xcb"}).error, "unbekannte Option: -platform");
+  EXPECT_EQ(parse({"a.pax", "b.pax"}).action, A::UsageError);
+  EXPECT_EQ(parse({""}).action, A::UsageError);
 }
 
 }  // namespace

@@ -1,16 +1,19 @@
+// The program's message boxes, and the file dialogs' refusals in them.
 #include "ui/platform/messagebox.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
-#include <QPushButton>
+#include <QLineEdit>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
-#include <memory>
+
+#include "ui/platform/filedialog.h"
 
 namespace paxamon {
 namespace {
@@ -18,85 +21,80 @@ namespace {
 const QString kOverwrite =
     "Eine Datei mit diesem Name existiert schon.\rSoll sie überschrieben werden?";
 
-TEST(MessageBox, TheHookSeesEachKindAndAnswersIt) {
+// Collects the boxes asked for instead of showing them.
+struct Boxes {
   std::vector<MessageBoxRequest> seen;
-  ScopedHook hook(messageBoxHook(), [&](const MessageBoxRequest& request) {
-    seen.push_back(request);
-    return request.kind == MessageBoxKind::Question ? MessageBoxResult::Closed
-                                                    : MessageBoxResult::Ok;
-  });
-  EXPECT_EQ(showMessage("FEHLER: Unbekannter Befehl in Speicherzelle 5"), MessageBoxResult::Ok);
-  EXPECT_EQ(showError("\rFehler beim Speichern!"), MessageBoxResult::Ok);
-  EXPECT_EQ(askQuestion(kOverwrite), MessageBoxResult::Closed);
-  ASSERT_EQ(seen.size(), 3u);
-  EXPECT_EQ((QStringList{seen[0].caption, seen[1].caption, seen[2].caption}),
-            (QStringList{"Paxamon", "Fehler", "Bestätigen"}));
-  EXPECT_EQ(seen[1].text, "\rFehler beim Speichern!");
-  EXPECT_TRUE(seen[1].icon == MessageBoxIcon::Stop && seen[2].icon == MessageBoxIcon::Question);
-  EXPECT_EQ(seen[2].buttons[seen[2].defaultButton], "&Ja");
-  EXPECT_EQ(seen[2].buttons[seen[2].escapeButton], "&Nein");
+  ScopedHook<MessageBoxResult(const MessageBoxRequest&)> hook{messageBoxHook(),
+                                                              [this](const MessageBoxRequest& r) {
+                                                                seen.push_back(r);
+                                                                return MessageBoxResult::Ok;
+                                                              }};
+};
+
+TEST(MessageBox, EachKindHasItsCaptionIconAndButtons) {
+  Boxes boxes;
+  showMessage("FEHLER: Unbekannter Befehl in Speicherzelle 5");
+  showError("\rFehler beim Speichern!");
+  askQuestion(kOverwrite);
+  ASSERT_EQ(boxes.seen.size(), 3u);
+  const auto& [plain, error, question] = std::tie(boxes.seen[0], boxes.seen[1], boxes.seen[2]);
+  EXPECT_TRUE(plain.caption == "Paxamon" && plain.icon == MessageBoxIcon::None);
+  EXPECT_TRUE(error.caption == "Fehler" && error.icon == MessageBoxIcon::Stop);
+  EXPECT_EQ(question.buttons[question.defaultButton], "&Ja");
+  EXPECT_EQ(question.buttons[question.escapeButton], "&Nein");
 }
 
-TEST(MessageBox, BoxWindowsShowTheirTextExactlyCentredOnTheScreen) {
-  const auto check = [](MessageBoxKind kind, const QString& text, const QString& title, bool icon,
-                        const QStringList& buttons) {
+TEST(MessageBox, TheWindowShowsItsLinesWrapped) {
+  const auto lines = [](MessageBoxKind kind, const QString& text) {
     const std::unique_ptr<QDialog> box = createMessageBox(messageBoxRequest(kind, text));
-    EXPECT_EQ(box->windowTitle(), title);
-    EXPECT_EQ(box->findChild<QLabel*>("icon") != nullptr, icon) << title.toStdString();
-    QStringList shown;
-    for (const QPushButton* button : box->findChildren<QPushButton*>())
-      shown << button->text();
-    EXPECT_EQ(shown, buttons);
-    const QRect screen = box->screen()->geometry();
-    EXPECT_NEAR(box->x(), screen.x() + (screen.width() - box->width()) / 2, 1);
-    EXPECT_NEAR(box->y(), screen.y() + (screen.height() - box->height()) / 2, 1);
-    EXPECT_LE(box->width(), screen.width() / 2 + 100);  // long texts wrap
     const QLabel* label = box->findChild<QLabel*>("message");
-    EXPECT_EQ(label->text(), messageBoxDisplayText(text));
-    return label->height() / label->fontMetrics().height();  // lines shown
+    EXPECT_LE(box->width(), box->screen()->geometry().width() / 2 + 100);
+    return label->height() / label->fontMetrics().height();
   };
-  // The leading carriage return is an empty first line.
-  EXPECT_EQ(check(MessageBoxKind::Error, "\rFehler beim Laden der angegebenen Datei!", "Fehler",
-                  true, {"OK"}),
-            2);
-  EXPECT_EQ(messageBoxDisplayText(kOverwrite),
-            "Eine Datei mit diesem Name existiert schon.\nSoll sie überschrieben werden?");
+  // The leading carriage return is an empty first line; long texts wrap.
+  EXPECT_EQ(lines(MessageBoxKind::Error, "\rFehler beim Laden der angegebenen Datei!"), 2);
+  EXPECT_GT(lines(MessageBoxKind::Plain, QString("Speicherzelle ").repeated(60)), 1);
   EXPECT_EQ(messageBoxDisplayText("\rFehler!\r\nx"), "\nFehler!\nx");
-  check(MessageBoxKind::Question, kOverwrite, "Bestätigen", true, {"&Ja", "&Nein"});
-  EXPECT_GT(check(MessageBoxKind::Plain, QString("Speicherzelle ").repeated(60), "Paxamon", false,
-                  {"OK"}),
-            1);
 }
 
-// Shows the real question box and, once it is up, answers it with act.
-MessageBoxResult answer(const std::function<void(QDialog&)>& act) {
-  bool acted = false;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle(), "Bestätigen");
-    acted = true;
-    act(*box);
-  });
-  const MessageBoxResult result = askQuestion(kOverwrite);
-  EXPECT_TRUE(acted);
-  return result;
+TEST(MessageBox, TheRealQuestionBoxAnswersNoToEscapeAndEnterAnswersTheFocusedButton) {
+  for (const bool tab : {false, true}) {
+    QTimer::singleShot(0, [tab] {
+      QWidget* focus = QApplication::activeModalWidget()->focusWidget();
+      ASSERT_NE(focus, nullptr);
+      QTest::keyClick(focus, tab ? Qt::Key_Tab : Qt::Key_Escape);
+      if (tab) QTest::keyClick(QApplication::activeModalWidget()->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(askQuestion(kOverwrite), MessageBoxResult::No) << tab;
+  }
 }
 
-void key(QDialog& box, Qt::Key k) {
-  QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, k);
-}
-
-TEST(MessageBox, TheRealQuestionBoxAnswersYesNoOrClosed) {
-  EXPECT_EQ(answer([](QDialog& box) { key(box, Qt::Key_Return); }), MessageBoxResult::Yes);
-  EXPECT_EQ(answer([](QDialog& box) { key(box, Qt::Key_Escape); }), MessageBoxResult::No);
-  EXPECT_EQ(answer([](QDialog& box) { key(box, Qt::Key_N); }), MessageBoxResult::No);
-  EXPECT_EQ(answer([](QDialog& box) {
-              key(box, Qt::Key_Tab);  // focus to "&Nein": Enter answers it
-              key(box, Qt::Key_Return);
-            }),
-            MessageBoxResult::No);
-  EXPECT_EQ(answer([](QDialog& box) { box.close(); }), MessageBoxResult::Closed);
+TEST(FileDialog, RefusesNamesWithTheProgramsWarningBoxAndCompletesTheExtension) {
+  QTemporaryDir dir;
+  // Types name into the dialog and presses Enter; whether it accepted.
+  const auto type = [&](FileDialogKind kind, const QString& name) {
+    TFileDialog settings(kind, nullptr);
+    settings.Title = kind == FileDialogKind::Open ? "Laden" : "Speichern";
+    settings.DefaultExt = "pax";
+    const std::unique_ptr<QFileDialog> dialog = settings.createDialog();
+    dialog->setDirectory(dir.path());
+    dialog->show();
+    QLineEdit* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+    edit->setText(name);
+    QTest::keyClick(edit, Qt::Key_Return);
+    return dialog->result() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
+  };
+  Boxes boxes;
+  EXPECT_EQ(type(FileDialogKind::Save, dir.filePath("fehlt/a.pax")), "");
+  EXPECT_EQ(type(FileDialogKind::Open, "weg"), "");
+  ASSERT_EQ(boxes.seen.size(), 2u);
+  EXPECT_EQ(boxes.seen[0].kind, MessageBoxKind::Warning);
+  EXPECT_EQ(boxes.seen[0].caption, "Speichern");
+  EXPECT_EQ(boxes.seen[0].text, "a.pax\nDer Pfad existiert nicht.\nÜberprüfen Sie die Pfadangabe.");
+  EXPECT_EQ(boxes.seen[1].caption, "Laden");
+  EXPECT_TRUE(boxes.seen[1].text.startsWith("weg.pax\nDatei nicht gefunden."));
+  EXPECT_EQ(type(FileDialogKind::Save, "neu"), dir.filePath("neu.pax"));
+  EXPECT_EQ(boxes.seen.size(), 2u);
 }
 
 }  // namespace

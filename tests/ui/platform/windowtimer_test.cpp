@@ -8,22 +8,17 @@
 namespace paxamon {
 namespace {
 
-TEST(WindowTimer, PeriodsNoShorterThanTenMillisecondsAndStops) {
+TEST(WindowTimer, PeriodsNoShorterThanTenMillisecondsAndZeroStops) {
   TTimer timer;
-  EXPECT_TRUE(timer.isTicking());  // enabled from creation, every 1000 ms
-  EXPECT_EQ(timer.effectivePeriod(), 1000);
-  for (const auto& [interval, period] : {std::pair{1, 10}, {9, 10}, {10, 10}, {15, 15}}) {
+  EXPECT_TRUE(timer.isTicking());  // enabled from creation
+  for (const auto& [interval, period] : {std::pair{1, 10}, {9, 10}, {15, 15}, {0, 0}, {-5, 0}}) {
     timer.setInterval(interval);
     EXPECT_EQ(timer.effectivePeriod(), period) << interval;
+    EXPECT_EQ(timer.isTicking(), period > 0) << interval;
   }
-  timer.setInterval(0);  // enabled, but interval 0: stopped
-  EXPECT_FALSE(timer.isTicking());
-  timer.setInterval(-5);
-  EXPECT_EQ(timer.Interval(), 0);
   timer.setInterval(15);
   timer.setEnabled(false);
   EXPECT_FALSE(timer.isTicking());
-  EXPECT_EQ(timer.effectivePeriod(), 0);
 }
 
 TEST(WindowTimer, AHandlerThatStopsItsTimerGetsOneTick) {
