@@ -38,6 +38,12 @@ TEST(Colors, PlainColorsAreBlueGreenRedAndSystemColorsResolveWhenUsed) {
   EXPECT_EQ(systemPalette().color(QPalette::Disabled, QPalette::Text), QColor(128, 128, 128));
 }
 
+TEST(Application, RunsOnX11UnlessTheUserChoseAPlatform) {
+  EXPECT_EQ(platformForStart(false, true), QByteArrayLiteral("xcb"));
+  EXPECT_EQ(platformForStart(true, true), std::nullopt);
+  EXPECT_EQ(platformForStart(false, false), std::nullopt);  // no X display: Qt's own choice
+}
+
 TEST(Fonts, DesignFacesResolveToInstalledOnes) {
   EXPECT_EQ(substituteFace("arial"), "Liberation Sans");
   EXPECT_EQ(substituteFace("Liberation Serif"), "Liberation Serif");
