@@ -94,7 +94,7 @@ bool expectWindowAgrees(const CellTexts& pupil, const TaskCase& c, bool singleSt
   for (const auto& [cell, text] : c.cells)
     cells[static_cast<std::size_t>(cell)] = text;
   RecordingView window(cells);
-  window.cancelAfter = window.stopAfter = kLimit;
+  window.limit = kLimit;
   MachineState state;
   state.singleStep = singleStep;
   const RunEnding ending = run(state, window, nullptr);

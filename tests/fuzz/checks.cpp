@@ -218,12 +218,12 @@ void checkExecutor(const std::uint8_t* data, std::size_t size) {
   MachineState fullState;
   fullState.singleStep = false;
   RecordingView full(program);
-  full.stopAfter = kSteps;
+  full.limit = kSteps;
   const RunEnding ending = run(fullState, full, nullptr);
 
   MachineState stepState;
   RecordingView stepped(program);
-  stepped.cancelAfter = kSteps;
+  stepped.limit = kSteps;
   const RunEnding steppedEnding = run(stepState, stepped, nullptr);
 
   require(ending == RunEnding::End || ending == RunEnding::PassedLastCell ||
