@@ -1,6 +1,6 @@
-// Invariants of the core, checked on arbitrary input: by the libFuzzer
-// targets, and by a normal test that replays the seed corpus. A violation
-// prints what failed and aborts.
+// Invariants of the core on arbitrary input, checked by the libFuzzer
+// targets and by a test that replays the seed corpus. A violation prints
+// what failed and aborts.
 #pragma once
 
 #include <cstddef>
@@ -20,9 +20,8 @@ void checkProgramFile(const std::uint8_t* data, std::size_t size);
 void checkCellEditing(const std::uint8_t* data, std::size_t size);
 
 // The input as a program file, run for a bounded number of steps in both
-// run modes against a recording view: the run ends in one of its four
-// endings, both modes take the same steps, every display text fits what
-// the step did.
+// run modes: both take the same steps, and every display fits what the
+// step did.
 void checkExecutor(const std::uint8_t* data, std::size_t size);
 
 // Named in the message of a violation (the corpus replay sets it).
