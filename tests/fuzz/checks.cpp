@@ -14,7 +14,6 @@
 #include "machine/notation.h"
 
 namespace paxamon::fuzz {
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -23,24 +22,13 @@ std::string currentInput;
 
 void require(bool ok, const char* what) {
   if (ok) return;
-  std::fprintf(stderr, "violated: %s%s%s\n", what, currentInput.empty() ? "" : " in ",
-               currentInput.c_str());
+  std::fprintf(stderr, "violated: %s in %s\n", what, currentInput.c_str());
   std::abort();
 }
 
-std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
-  return size == 0 ? std::string_view()
-                   : std::string_view(reinterpret_cast<const char*>(data), size);
+CellTexts programOf(const std::uint8_t* data, std::size_t size) {
+  return parseProgram(size ? std::string_view(reinterpret_cast<const char*>(data), size) : "");
 }
-
-// A folder for the file round trip, on a memory file system where there is
-// one (every save syncs); removed at exit.
-struct ScratchFolder {
-  fs::path path = fs::path(fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp") /
-                  ("paxamon-fuzz-" + std::to_string(::getpid()));
-  ScratchFolder() { fs::create_directories(path); }
-  ~ScratchFolder() { fs::remove_all(path); }
-};
 
 // The operation sign an instruction shows; "?" for no instruction.
 std::string_view signOf(std::string_view mnemonic) {
@@ -52,30 +40,27 @@ std::string_view signOf(std::string_view mnemonic) {
   return "?";
 }
 
-bool isDecimalText(std::string_view text) {
+// Empty while unset, else the decimal text of a number.
+bool isRegisterText(const std::string& text, bool set) {
   const std::optional<std::int32_t> value = parseNumber(text);
-  return value && std::to_string(*value) == text;
+  return text.empty() ? !set : value && std::to_string(*value) == text;
 }
 
-// Whether Enter at cell p and Backspace there with the cursor then on cell
-// `from` give back the program by the renumbering rule: nothing is dropped
-// from cell 31, every reference renumbered by the insert is written in the
-// form the renumbering writes, and no reference left alone by the insert is
-// renumbered by the removal.
+// Whether Enter at cell p and Backspace there, the cursor then on cell
+// `from`, give back the program by the renumbering rule: cell 31 is empty,
+// every reference the insert renumbers is written as the renumbering writes
+// it, and no reference the insert leaves alone is renumbered by the removal.
 bool restoredByRule(const CellTexts& cells, CellAddress p, CellAddress from) {
-  if (!cells[kCellCount - 1].empty()) return false;
   auto holdsText = [&cells](std::int32_t a) { return !cells[static_cast<std::size_t>(a)].empty(); };
   for (const CellText& text : cells) {
-    const std::optional<std::int32_t> a =
-        text.size() < 4 ? std::nullopt : parseNumber(std::string_view(text).substr(3));
-    if (!a) continue;
-    if (*a >= p && *a <= kCellCount - 2 && holdsText(*a)) {
+    const auto a = text.size() < 4 ? std::nullopt : parseNumber(std::string_view(text).substr(3));
+    if (a && *a >= p && *a <= kCellCount - 2 && holdsText(*a)) {
       if (text.substr(3) != std::to_string(*a)) return false;
-    } else if (*a > from && *a <= kCellCount - 1 && holdsText(*a - 1)) {
+    } else if (a && *a > from && *a <= kCellCount - 1 && holdsText(*a - 1)) {
       return false;
     }
   }
-  return true;
+  return cells[kCellCount - 1].empty();
 }
 
 }  // namespace
@@ -85,8 +70,7 @@ void setCurrentInput(std::string name) {
 }
 
 void checkProgramFile(const std::uint8_t* data, std::size_t size) {
-  const std::string_view bytes = bytesOf(data, size);
-  const CellTexts texts = parseProgram(bytes);
+  const CellTexts texts = programOf(data, size);
   std::size_t total = 0;
   for (const CellText& text : texts) {
     require(text.find_first_of("\r\x1A") == std::string::npos, "no CR or Ctrl+Z in a text");
@@ -95,115 +79,111 @@ void checkProgramFile(const std::uint8_t* data, std::size_t size) {
   const std::string formatted = formatProgram(texts);
   require(total <= size && formatted.size() == total + 2 * kCellCount, "32 lines ended by CR LF");
   require(parseProgram(formatted) == texts, "a formatted program parses back");
-
   if (size > kMaxProgramFileSize) return;
-  static const ScratchFolder folder;
-  const fs::path loaded = folder.path / "loaded.pax", saved = folder.path / "saved.pax";
-  std::ofstream(loaded, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
-  const LoadResult first = loadProgramFile(loaded);
-  if (total > kMaxProgramTextSize) {
-    require(first.failure == LoadFailure::TooLarge, "too much text refused");
-    return;
-  }
-  require(first.ok() && first.texts == texts, "a file loads as parsed");
-  require(saveProgramFile(saved, first.texts), "whatever loads saves");
-  std::ifstream in(saved, std::ios::binary);
-  require(std::string(std::istreambuf_iterator<char>(in), {}) == formatted, "saved as formatted");
-  require(loadProgramFile(saved).texts == texts, "a saved program loads back");
+
+  // On a memory file system where there is one, since every save syncs.
+  static const struct Scratch {
+    fs::path path = fs::path(fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp") /
+                    ("paxamon-fuzz-" + std::to_string(::getpid()));
+    Scratch() { fs::create_directories(path); }
+    ~Scratch() { fs::remove_all(path); }
+  } scratch;
+  const fs::path& folder = scratch.path;
+  std::ofstream(folder / "in.pax", std::ios::binary)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  const LoadResult loaded = loadProgramFile(folder / "in.pax");
+  if (total > kMaxProgramTextSize)
+    return require(!loaded && loaded.failure == LoadFailure::TooLarge, "too much text refused");
+  require(loaded.texts == texts && saveProgramFile(folder / "out.pax", texts),
+          "loads as parsed and saves");
+  std::ifstream saved(folder / "out.pax", std::ios::binary);
+  require(std::string(std::istreambuf_iterator<char>(saved), {}) == formatted &&
+              loadProgramFile(folder / "out.pax").texts == texts,
+          "saved as formatted, loads back");
 }
 
 void checkCellEditing(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return;
   // The editor works on the texts cut to the cell capacity.
-  CellTexts cells = parseProgram(bytesOf(data + 1, size - 1));
+  CellTexts cells = programOf(data + 1, size - 1);
   for (CellText& text : cells) {
     text = cutToCell(text);
     const std::string upper = upperCell(text);
-    if (const auto address = addressOf(upper, mnemonicOf(upper))) {
-      require(*address >= 0 && *address < kCellCount, "an operand address is a cell");
-    }
-    if (const auto value = parseNumber(text)) {
-      require(parseNumber(std::to_string(*value)) == value && dataOf(text) == value,
-              "a number is data and reads back");
-    }
+    const auto address = addressOf(upper, mnemonicOf(upper));
+    require(!address || (*address >= 0 && *address < kCellCount), "an operand address is a cell");
+    const auto value = parseNumber(text);
+    require(!value || (parseNumber(std::to_string(*value)) == value && dataOf(text) == value),
+            "a number is data and reads back");
   }
-
   // Enter opens cell p; Backspace there moves the cursor up a row, unless
   // it stands on the first row of its grid.
-  const CellAddress p = data[0] % kCellCount;
-  const CellAddress from = p % kRowsPerGrid == 0 ? p : p - 1;
+  const CellAddress p = data[0] % kCellCount, from = p % kRowsPerGrid == 0 ? p : p - 1;
   CellTexts edited = cells;
   insertEmptyCell(edited, p);
   for (CellAddress i = 0; i < kCellCount; ++i) {
     const CellText& now = edited[static_cast<std::size_t>(i)];
-    require(now.size() <= kCellCapacity && (i != p || now.empty()), "Enter opens an empty cell");
-    if (i == p) continue;
-    const CellText& before = cells[static_cast<std::size_t>(i < p ? i : i - 1)];
-    require(now.empty() == before.empty() && now.substr(0, 3) == before.substr(0, 3),
-            "cells move one on");
+    const CellText& before = cells[static_cast<std::size_t>(i <= p ? i : i - 1)];
+    require(now.size() <= kCellCapacity &&
+                (i == p ? now.empty()
+                        : now.empty() == before.empty() && now.substr(0, 3) == before.substr(0, 3)),
+            "Enter moves the cells one on");
   }
   removeCell(edited, p, from);
-  for (CellAddress i = 0; i < kCellCount; ++i) {
-    require(edited[static_cast<std::size_t>(i)].empty() ==
-                (i == kCellCount - 1 || cells[static_cast<std::size_t>(i)].empty()),
-            "cells move back");
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    require(edited[i].empty() == (i == cells.size() - 1 || cells[i].empty()),
+            "Backspace moves them back");
   }
-  if (restoredByRule(cells, p, from)) require(edited == cells, "Enter and Backspace restore");
+  require(!restoredByRule(cells, p, from) || edited == cells, "Enter and Backspace restore");
 }
 
 void checkExecutor(const std::uint8_t* data, std::size_t size) {
   constexpr std::size_t kSteps = 300;
-  const CellTexts program = parseProgram(bytesOf(data, size));
+  const CellTexts program = programOf(data, size);
   MachineState fullState, stepState;
   fullState.singleStep = false;
   RecordingView full(program), stepped(program);
   full.limit = stepped.limit = kSteps;
   const RunEnding ending = run(fullState, full, nullptr);
+  const std::vector<Displays>& steps = full.steps;
+  const std::size_t n = steps.size();
 
-  require(run(stepState, stepped, nullptr) == ending && stepped.steps == full.steps &&
+  require(run(stepState, stepped, nullptr) == ending && stepped.steps == steps &&
               stepped.cells == full.cells && stepped.errors == full.errors,
           "both run modes take the same steps");
-  require(full.dialogs == 0 && static_cast<std::size_t>(full.repaints) == full.steps.size() &&
-              static_cast<std::size_t>(stepped.dialogs) == stepped.steps.size(),
+  require(full.dialogs == 0 && full.repaints == int(n) && stepped.dialogs == int(n) &&
+              stepped.repaints == 0,
           "a repaint or a dialog per step");
   require((ending == RunEnding::Error) == (full.errors.size() == 1) && full.errors.size() <= 1 &&
               (full.errors.empty() || full.errors[0].starts_with("FEHLER: ")),
           "one run error ends the run");
-  require((ending == RunEnding::Cancelled) == (full.steps.size() == kSteps) &&
-              full.steps.size() <= kSteps &&
-              static_cast<std::size_t>(fullState.stepCount) == full.steps.size(),
+  require((ending == RunEnding::Cancelled) == (n == kSteps) && n <= kSteps &&
+              fullState.stepCount == int(n),
           "only the step limit cancels");
-
-  bool xrSet = false, akSet = false;
-  for (std::size_t i = 0; i < full.steps.size(); ++i) {
-    const Displays& d = full.steps[i];
+  for (std::size_t i = 0; i < n; ++i) {
+    const Displays& d = steps[i];
     const std::string_view mnemonic = mnemonicOf(d.ir);
     require(d.pc == std::to_string(i) && d.selected >= 0 && d.selected < kCellCount,
-            "PC and executed cell");
+            "PC and the executed cell");
     require(d.ir.size() <= kIrCapacity && upperCell(d.ir) == d.ir && d.control == d.ir,
             "IR and control path");
     require(d.sign == signOf(mnemonic), "operation sign");
-    require(mnemonic != "END" || (i + 1 == full.steps.size() && ending == RunEnding::End),
-            "END ends the run");
-    require((d.xr.empty() ? !xrSet : isDecimalText(d.xr)) &&
-                (d.ak.empty() ? !akSet : isDecimalText(d.ak)),
-            "XR and AK");
-    xrSet = !d.xr.empty();
-    akSet = !d.ak.empty();
+    require(mnemonic != "END" || (i + 1 == n && ending == RunEnding::End), "END ends the run");
+    require(isRegisterText(d.xr, i > 0 && !steps[i - 1].xr.empty()) &&
+                isRegisterText(d.ak, i > 0 && !steps[i - 1].ak.empty()),
+            "XR and AK empty until set, then decimal");
     require(d.data.empty() || d.data == "0" ||
                 (d.data.size() <= kCellCapacity && d.data.find_first_of("+-0123456789") == 0),
             "data path");
   }
-  const Displays last = full.steps.empty() ? Displays{} : full.steps.back();
+  Displays last = n ? steps.back() : Displays{};
   require(ending != RunEnding::End || mnemonicOf(last.ir) == "END", "ended by END");
   require(ending != RunEnding::PassedLastCell || last.selected == kCellCount - 1, "passed cell 31");
-  require(full.now.sign.empty() && full.now.control.empty() && full.now.data.empty() &&
-              full.now.ir == last.ir && full.now.pc == last.pc && full.now.xr == last.xr &&
-              full.now.ak == last.ak,
-          "displays after the run");
-  // Once a step has written the memory back, every cell is cut to capacity.
+  // After the run the path labels are empty, the registers keep the last step.
+  last.sign = last.control = last.data = "";
+  last.selected = full.now.selected;
+  require(full.now == last, "displays after the run");
   for (const CellText& text : full.cells)
-    require(full.steps.empty() || text.size() <= kCellCapacity, "cells cut");
+    require(n == 0 || text.size() <= kCellCapacity, "cells cut to capacity once written");
 }
 
 }  // namespace paxamon::fuzz
