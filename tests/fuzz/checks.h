@@ -16,8 +16,9 @@ void checkProgramFile(const std::uint8_t* data, std::size_t size);
 // keeps its rules in every cell, and Enter followed by Backspace at the
 // picked cell restores the program wherever the renumbering rule says so.
 void checkCellEditing(const std::uint8_t* data, std::size_t size);
-// The input as a program file, run for at most 300 steps in both run modes:
-// both take the same steps, and every display fits what the step did.
+// The input as a program file, run for at most 300 steps in both run modes
+// and by the checker: all take the same steps, and every display fits what
+// the step did.
 void checkExecutor(const std::uint8_t* data, std::size_t size);
 // Named in the message of a violation (the corpus replay sets it).
 void setCurrentInput(std::string name);
