@@ -37,19 +37,12 @@ TEST(Notation, OperandAddresses) {
 TEST(Notation, CellsAsDataAndOnTheDataPath) {
   EXPECT_EQ(dataOf(""), 0);
   EXPECT_EQ(dataOf("LDA12"), std::nullopt);
-
-  CellTexts memory;
-  memory[1] = "-5";
-  memory[2] = " 5";
-  memory[3] = "LDA12";
-  memory[4] = "+3x";
+  // A cell starting like a number is shown as stored ("+3x"), nothing else.
+  const CellTexts memory = {"", "-5", " 5", "LDA12", "+3x"};
+  const char* const shown[] = {"0", "-5", "", "", "+3x"};
+  for (CellAddress cell = 0; cell < 5; ++cell)
+    EXPECT_EQ(operandView(memory, cell), shown[cell]) << cell;
   EXPECT_EQ(operandView(memory, std::nullopt), "");
-  EXPECT_EQ(operandView(memory, 0), "0");
-  EXPECT_EQ(operandView(memory, 1), "-5");
-  EXPECT_EQ(operandView(memory, 2), "");
-  EXPECT_EQ(operandView(memory, 3), "");
-  EXPECT_EQ(operandView(memory, 4), "+3x");  // shown as stored, not as a number
-
   EXPECT_EQ(upperCell("\xE4nd z"), "\xE4ND Z");  // umlauts stay as they are
   EXPECT_EQ(numberText(1234567890), "123456789");
 }
