@@ -18,10 +18,9 @@ struct Outcome {
   RunEnding ending;
 };
 
-Outcome runFull(CellTexts cells, std::size_t limit = 0) {
+Outcome runFull(CellTexts cells) {
   Outcome o{RecordingView(std::move(cells)), {}, {}};
   o.state.singleStep = false;
-  o.view.limit = limit;
   o.ending = run(o.state, o.view, nullptr);
   return o;
 }
@@ -89,9 +88,9 @@ TEST(Executor, EachRunStartsAfreshFromTheGridTextsCutToTheCells) {
   EXPECT_EQ(o.view.cells[1], "end of it");
 }
 
-// (The fuzz checks compare the two modes step by step: a dialog after each
+// The fuzz checks compare the two modes step by step (a dialog after each
 // single step, a repaint after each step of a full run, none after a run
-// error.)
+// error); what they leave out is the pause.
 TEST(RunMode, AFullRunPausesAfterEachCompletedStep) {
   static int pauses;
   MachineState state;
