@@ -2,43 +2,33 @@
 // with the normal compiler: a violation aborts the test.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "checks.h"
 
 namespace paxamon::fuzz {
 namespace {
 
-namespace fs = std::filesystem;
-
-void replay(const std::string& target, void (*check)(const std::uint8_t*, std::size_t)) {
-  std::vector<fs::path> inputs;
-  for (const auto& entry : fs::directory_iterator(fs::path(PAXAMON_FUZZ_CORPUS) / target))
-    inputs.push_back(entry.path());
-  std::sort(inputs.begin(), inputs.end());
-  ASSERT_FALSE(inputs.empty()) << target;
-  for (const fs::path& input : inputs) {
-    std::ifstream in(input, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    setCurrentInput(input.string());
-    check(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+TEST(FuzzCorpus, EverySeedKeepsTheChecksOfItsTarget) {
+  const std::pair<const char*, void (*)(const std::uint8_t*, std::size_t)> targets[] = {
+      {"programfile", checkProgramFile},
+      {"celledit", checkCellEditing},
+      {"executor", checkExecutor}};
+  for (const auto& [target, check] : targets) {
+    const std::filesystem::directory_iterator folder(std::string(PAXAMON_FUZZ_CORPUS) + "/" +
+                                                     target);
+    const std::set<std::filesystem::path> inputs(begin(folder), end(folder));
+    EXPECT_FALSE(inputs.empty()) << target;
+    for (const auto& input : inputs) {
+      std::ifstream in(input, std::ios::binary);
+      const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+      setCurrentInput(input.string());
+      check(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    }
   }
-  setCurrentInput({});
-}
-
-TEST(FuzzCorpus, ProgramFile) {
-  replay("programfile", checkProgramFile);
-}
-
-TEST(FuzzCorpus, CellEditing) {
-  replay("celledit", checkCellEditing);
-}
-
-TEST(FuzzCorpus, Executor) {
-  replay("executor", checkExecutor);
 }
 
 }  // namespace

@@ -13,41 +13,28 @@ CellTexts cells(std::initializer_list<std::pair<int, const char*>> texts) {
 }
 
 TEST(CellEdit, EnterAndBackspaceRenumberTheProgram) {
-  // Enter with the cursor on row 2 opens cell 3.
+  // Enter with the cursor on row 2 opens cell 3; cell 7 was empty before
+  // the move, so STA7 stays.
   CellTexts c = cells({{0, "LDA5"}, {1, "ADD6"}, {2, "STA7"}, {3, "END"}, {5, "10"}, {6, "20"}});
   insertEmptyCell(c, 3);
-  EXPECT_EQ(c, cells({{0, "LDA6"},
-                      {1, "ADD7"},
-                      {2, "STA7"},  // cell 7 was empty before the move
-                      {4, "END"},
-                      {6, "10"},
-                      {7, "20"}}));
+  EXPECT_EQ(c, cells({{0, "LDA6"}, {1, "ADD7"}, {2, "STA7"}, {4, "END"}, {6, "10"}, {7, "20"}}));
   // Backspace in the empty cell 3; the cursor moves up to row 2.
   removeCell(c, 3, 2);
   EXPECT_EQ(c, cells({{0, "LDA5"}, {1, "ADD6"}, {2, "STA6"}, {3, "END"}, {5, "10"}, {6, "20"}}));
 }
 
 TEST(CellEdit, WhatCountsAsAReference) {
-  CellTexts c = cells({{0, "lda5"},
-                       {1, "LDA05"},
-                       {2, "LDA 12"},
-                       {3, "JMP$0A"},
-                       {4, "STA12XY"},
-                       {5, "1005"},
-                       {6, "JMP31"},
-                       {7, "END"},
-                       {11, "x"},
-                       {13, "x"},
-                       {31, "x"}});
+  // Case kept, leading zeros and hex written back in decimal, "12XY" no
+  // number, four digits read as "100" and 5, 31 never renumbered on an insert.
+  const char* const before[] = {"lda5", "LDA05", "LDA 12", "JMP$0A", "STA12XY", "1005", "JMP31"};
+  const char* const after[] = {"lda6", "LDA6", "LDA13", "JMP11", "STA12XY", "1006", "JMP31"};
+  CellTexts c;
+  for (std::size_t i = 0; i < std::size(before); ++i)
+    c[i] = before[i];
+  c[11] = c[13] = c[31] = "x";
   shiftReferences(c, 0, +1);
-  EXPECT_EQ(c[0], "lda6");     // case kept (cell 6 holds text)
-  EXPECT_EQ(c[1], "LDA6");     // leading zero gone
-  EXPECT_EQ(c[2], "LDA13");    // cell 13 holds text
-  EXPECT_EQ(c[3], "JMP11");    // hex written back in decimal
-  EXPECT_EQ(c[4], "STA12XY");  // "12XY" is no number
-  EXPECT_EQ(c[5], "1006");     // a number of four digits is read as "100" and 5
-  EXPECT_EQ(c[6], "JMP31");    // 31 is never renumbered on an insert
-  EXPECT_EQ(c[7], "END");
+  for (std::size_t i = 0; i < std::size(after); ++i)
+    EXPECT_EQ(c[i], after[i]);
 }
 
 TEST(CellEdit, EdgesOfTheMemory) {
@@ -64,10 +51,10 @@ TEST(CellEdit, EdgesOfTheMemory) {
 
   // References outside the memory are left alone.
   c = cells({{0, "JMP32"}, {1, "JMP-1"}, {30, "x"}, {31, "x"}});
+  const CellTexts before = c;
   shiftReferences(c, 0, -1);
   shiftReferences(c, 0, +1);
-  EXPECT_EQ(c[0], "JMP32");
-  EXPECT_EQ(c[1], "JMP-1");
+  EXPECT_EQ(c, before);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // A RunView that keeps every display text and records each completed step.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,30 +28,24 @@ class RecordingView : public RunView {
   void setSign(std::string_view t) override { now.sign = t; }
   void setControlPath(std::string_view t) override { now.control = t; }
   void setDataPath(std::string_view t) override { now.data = t; }
-  void showRunError(std::string_view t) override {
-    errors.emplace_back(t);
-    dialogsBeforeError = dialogs;
-  }
+  void showRunError(std::string_view t) override { errors.emplace_back(t); }
   StepChoice showStepDialog() override {
     ++dialogs;
     steps.push_back(now);
-    return cancelAfter && steps.size() >= cancelAfter ? StepChoice::Cancel : StepChoice::Next;
+    return stopRequested() ? StepChoice::Cancel : StepChoice::Next;
   }
   void repaintNow() override {
     ++repaints;
     steps.push_back(now);
   }
-  bool stopRequested() override { return stopAfter && steps.size() >= stopAfter; }
+  bool stopRequested() override { return limit && steps.size() >= limit; }
 
   CellTexts cells;
   Displays now;
   std::vector<Displays> steps;  // the displays at the end of each step
   std::vector<std::string> errors;
-  int dialogs = 0;
-  int dialogsBeforeError = -1;
-  int repaints = 0;
-  std::size_t cancelAfter = 0;  // cancel in the dialog after this many steps
-  std::size_t stopAfter = 0;    // stop a full run after this many steps
+  int dialogs = 0, repaints = 0;
+  std::size_t limit = 0;  // cancel in the dialog, or stop a full run, after this many steps
 };
 
 // A program from its first cells; the rest stay empty.

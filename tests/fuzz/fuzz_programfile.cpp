@@ -1,7 +1,0 @@
-// libFuzzer target: see checkProgramFile in checks.h.
-#include "checks.h"
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  paxamon::fuzz::checkProgramFile(data, size);
-  return 0;
-}
