@@ -21,6 +21,7 @@ packages=(
   desktop-file-utils appstream       # checks of the desktop entry and the AppStream metainfo
   shared-mime-info xdg-utils         # the program-file type: its database and xdg-mime,
   libfile-mimeinfo-perl              # which outside a desktop session asks mimetype for a file's type
+  groff poppler-utils                # the reference card: groff sets the PDF, pdfinfo and pdftotext check it
   "$@"
 )
 
@@ -28,13 +29,15 @@ if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
   cat <<'MSG'
 setup: this is not a Debian system, so nothing is installed. Paxamon needs:
   to build:   CMake 3.25 or later, Ninja, a C++20 compiler (GCC 12 or Clang 14),
-              Qt 6 Widgets and Qt 6 SVG (development files) and the xcb headers
+              Qt 6 Widgets and Qt 6 SVG (development files) and the xcb headers;
+              groff with its PDF output (gropdf) for the reference card
   to run:     the fonts Liberation Sans and Liberation Mono, and Comic Neue;
               Qt's German translations (qtbase_de.qm)
   to test:    GoogleTest and GoogleMock, Google Benchmark, Xvfb, openbox,
               the X11 and XTest headers, tesseract with German language data;
               desktop-file-utils, AppStream, shared-mime-info, xdg-utils and
-              File::MimeInfo (the package tests skip what is missing)
+              File::MimeInfo (the package tests skip what is missing);
+              poppler-utils (pdfinfo, pdftotext) for the reference card's test
 Install them with your distribution's package manager; the build goes on
 with what is there.
 MSG
