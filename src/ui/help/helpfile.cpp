@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QUrl>
 #include <algorithm>
 #include <map>
 
@@ -27,6 +28,8 @@ void scanLinks(const QString& text, Plain plain, Link link) {
   }
   plain(text.mid(at));
 }
+
+const QString kDocumentPrefix = QStringLiteral("Datei:");
 
 void trimBlankLines(QStringList& lines) {
   while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
@@ -132,13 +135,29 @@ void HelpFile::check() {
       scanLinks(
           line, [](const QString&) {},
           [&](const QString& title, const QString&) {
-            if (findTitle(title) < 0) {
+            if (title.startsWith(kDocumentPrefix)) {
+              if (documentOf(title).isEmpty()) {
+                errors_.push_back({topic.line, QStringLiteral("a document link needs a file name "
+                                                              "without folders: \"%1\"")
+                                                   .arg(title)});
+              }
+            } else if (findTitle(title) < 0) {
               errors_.push_back(
                   {topic.line, QStringLiteral("a link to no topic: \"%1\"").arg(title)});
             }
           });
     }
   }
+}
+
+QString HelpFile::documentOf(const QString& target) {
+  if (!target.startsWith(kDocumentPrefix)) return {};
+  const QString name = target.mid(kDocumentPrefix.size()).trimmed();
+  if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') || name == u'.' ||
+      name == QStringLiteral("..")) {
+    return {};
+  }
+  return name;
 }
 
 int HelpFile::contentsTopic() const {
@@ -199,8 +218,13 @@ QString HelpFile::topicHtml(int index, bool withTitle) const {
     scanLinks(
         text, [&](const QString& plain) { html += plain.toHtmlEscaped(); },
         [&](const QString& title, const QString& shown) {
+          const QString document = documentOf(title);
           const int target = findTitle(title);
-          if (target < 0) {
+          if (!document.isEmpty()) {
+            html += QStringLiteral("<a href=\"document:%1\">%2</a>")
+                        .arg(QString::fromLatin1(QUrl::toPercentEncoding(document)),
+                             shown.toHtmlEscaped());
+          } else if (target < 0) {
             html += shown.toHtmlEscaped();
           } else {
             html += QStringLiteral("<a href=\"topic:%1\">%2</a>")

@@ -26,6 +26,8 @@
 //     written in a fixed-pitch font;
 //   - [[Title]] is a link to the topic of that title, [[Title|text]] shows
 //     text for it;
+//   - [[Datei:Name.pdf|text]] is a link to a document, a file name without
+//     folders, which the viewer opens with the desktop's viewer for it;
 //   - a line beginning with "@@" stands for the same line beginning with
 //     "@"; any other line beginning with "@" is an error.
 //
@@ -74,8 +76,12 @@ class HelpFile {
   QStringList keywords() const;
 
   // A topic's text as HTML: its title as a heading (unless left out),
-  // paragraphs, code blocks, and links written as <a href="topic:N">.
+  // paragraphs, code blocks, and links written as <a href="topic:N"> or,
+  // to a document, <a href="document:Name">.
   QString topicHtml(int index, bool withTitle = true) const;
+
+  // The document a link's target names ("Datei:Name"); empty for a topic.
+  static QString documentOf(const QString& target);
 
  private:
   void check();

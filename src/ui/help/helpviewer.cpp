@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -39,6 +40,13 @@ int linkTarget(const QUrl& url) {
   bool ok = false;
   const int index = url.path().toInt(&ok);
   return ok ? index : -1;
+}
+
+// Opens the document of a "document:Name" link; false for any other link.
+bool openLinkedDocument(const QUrl& url) {
+  if (url.scheme() != QStringLiteral("document")) return false;
+  HelpViewer::instance().openDocument(url.path(QUrl::FullyDecoded));
+  return true;
 }
 
 QString codeStyle() {
@@ -79,9 +87,11 @@ class HelpPopup : public QFrame {
     text->setFixedWidth(width);
     text->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     connect(text, &QLabel::linkActivated, this, [this](const QString& link) {
-      const int target = linkTarget(QUrl(link));
+      const QUrl url(link);
+      const int target = linkTarget(url);
       const auto follow = follow_;
       close();
+      if (openLinkedDocument(url)) return;
       if (target >= 0 && follow) follow(target);
     });
     auto* layout = new QVBoxLayout(this);
@@ -178,6 +188,7 @@ class HelpWindow : public QWidget {
     connect(index_, &QListWidget::itemActivated, this, &HelpWindow::showIndexEntry);
     connect(show, &QPushButton::clicked, this, &HelpWindow::showIndexEntry);
     connect(text_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+      if (openLinkedDocument(url)) return;
       if (const int target = linkTarget(url); target >= 0) showTopic(target);
     });
     connect(back_, &QPushButton::clicked, this, [this] {
@@ -326,12 +337,16 @@ void HelpViewer::setHelpFile(const QString& name) {
 }
 
 QString HelpViewer::resolvedPath() const {
-  if (name_.isEmpty()) return {};
-  if (QDir::isAbsolutePath(name_)) return QFileInfo::exists(name_) ? name_ : QString();
+  return find(name_, QStringLiteral("../share/paxamon"));
+}
+
+QString HelpViewer::find(const QString& name, const QString& installedFolder) {
+  if (name.isEmpty()) return {};
+  if (QDir::isAbsolutePath(name)) return QFileInfo::exists(name) ? name : QString();
   const QString programFolder = QCoreApplication::applicationDirPath();
   for (const QString& folder :
-       {QDir::currentPath(), programFolder, programFolder + QStringLiteral("/../share/paxamon")}) {
-    const QString path = QDir(folder).filePath(name_);
+       {QDir::currentPath(), programFolder, programFolder + u'/' + installedFolder}) {
+    const QString path = QDir(folder).filePath(name);
     if (QFileInfo(path).isFile()) return path;
   }
   return {};
@@ -432,6 +447,42 @@ void HelpViewer::showKeyword(const QString& keyword) {
   if (!found.empty()) window->showTopic(found.front());
   // A keyword without a topic leaves the index open at the nearest entry.
   window->showIndexTab(keyword);
+}
+
+void HelpViewer::openDocument(const QString& name) {
+  const QString folder = QStringLiteral("../share/doc/paxamon");
+  const QString path = find(name, folder);
+  if (path.isEmpty()) {
+    tell(QStringLiteral("Das Dokument %1 wurde nicht gefunden, weder im Arbeitsverzeichnis "
+                        "noch im Programmverzeichnis noch in dessen %2.")
+             .arg(name, folder));
+    return;
+  }
+  // xdg-open picks the desktop's viewer for the file's type. It may wait
+  // until that viewer is closed, so it runs on its own and says at its end
+  // whether it found one; a program that outlives Paxamon is left running.
+  auto* opener = new QProcess;
+  opener->setProgram(QStringLiteral("xdg-open"));
+  opener->setArguments({QFileInfo(path).absoluteFilePath()});
+  opener->setProcessChannelMode(QProcess::ForwardedChannels);
+  opener->setStandardInputFile(QProcess::nullDevice());
+  const auto failed = [this, path] {
+    tell(QStringLiteral("Das Dokument %1 lässt sich nicht anzeigen: Auf diesem Rechner fehlt ein "
+                        "Programm, das PDF-Dateien zeigt, oder xdg-open (aus dem Paket xdg-utils).")
+             .arg(path));
+  };
+  QObject::connect(opener, &QProcess::finished, opener,
+                   [opener, failed](int code, QProcess::ExitStatus status) {
+                     if (status != QProcess::NormalExit || code != 0) failed();
+                     opener->deleteLater();
+                   });
+  QObject::connect(opener, &QProcess::errorOccurred, opener,
+                   [opener, failed](QProcess::ProcessError error) {
+                     if (error != QProcess::FailedToStart) return;
+                     failed();
+                     opener->deleteLater();
+                   });
+  opener->start();
 }
 
 void HelpViewer::closeAll() {

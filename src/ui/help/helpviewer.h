@@ -17,6 +17,11 @@
 // viewer says so in a small box of its own (not modal, as the separate
 // help program's box would be).
 //
+// A link to a document opens it with the desktop's viewer for its type
+// (through xdg-open); the document is looked up like the help file, but
+// installed in ../share/doc/paxamon. When it is nowhere, or nothing can show
+// it, the viewer says so in its box.
+//
 // Tests set helpRequestHook() (or use a HelpRequestRecorder): requests then
 // go to the hook only and no window opens.
 #pragma once
@@ -65,6 +70,9 @@ class HelpViewer {
   void showContext(int context, QPoint position = {});
   void showKeyword(const QString& keyword);
 
+  // Opens a document of the program (a help link "Datei:Name").
+  void openDocument(const QString& name);
+
   // Closes the help window, the pop-up and the viewer's boxes.
   void closeAll();
 
@@ -80,6 +88,8 @@ class HelpViewer {
   // The file, read anew when it changed; null (after saying so) when missing.
   std::shared_ptr<const HelpFile> file();
   void tell(const QString& text);
+  // Where the program's file name is found now; empty when it is nowhere.
+  static QString find(const QString& name, const QString& installedFolder);
   HelpWindow* openWindow(std::shared_ptr<const HelpFile> file);
   static void placeBeside(HelpWindow* window, const QWidget* asking);
   QString caption() const;
