@@ -2,7 +2,7 @@
 // runner: the help's example programs with their stated results and the
 // probes beside claims made in prose (their markup is described at the top
 // of help/Paxamon.hlp), the table of examples, the README's task file and
-// the checker's sessions in examples/aufgaben/README.md.
+// the checker's sessions in examples/aufgaben/README.md (see sessions.h).
 #include <algorithm>
 #include <map>
 #include <regex>
@@ -11,7 +11,7 @@
 
 #include "files/programfile.h"
 #include "machine/notation.h"
-#include "shell.h"
+#include "sessions.h"
 
 namespace paxamon {
 namespace {
@@ -75,7 +75,7 @@ std::vector<Check> markdownProbes(const std::string& name) {
   return checks;
 }
 
-class Docs : public ShellTest {
+class Docs : public SessionTest {
  protected:
   // Runs the program with a trace and checks each expectation against what
   // the run showed, kept under the names of the expectations: the final
@@ -227,27 +227,10 @@ TEST_F(Docs, TheReadmesTaskFileHoldsForTheDivisionExample) {
             "examples/division.pax: bestanden 4 von 4\n");
 }
 
-// examples/aufgaben/README.md shows sessions ("$ " lines and what they
-// print) in ```console blocks; each block prints exactly that.
+// The sessions examples/aufgaben/README.md shows print what it shows.
 TEST_F(Docs, ExamplesReadmeShowsWhatTheCheckerPrints) {
   const fs::path folder = kSource / "examples/aufgaben";
-  int blocks = 0;
-  std::string script, expected;
-  for (const std::string& line : split(slurp(folder / "README.md"), '\n')) {
-    if (line == "```console") {
-      script = "exec 2>&1\n";
-      expected.clear();
-    } else if (line == "```" && !script.empty()) {
-      EXPECT_EQ(shell(script, folder).out, expected) << script;
-      script.clear();
-      ++blocks;
-    } else if (!script.empty() && line.starts_with("$ ")) {
-      script += line.substr(2) + "\n";
-    } else if (!script.empty()) {
-      expected += line + "\n";
-    }
-  }
-  EXPECT_GE(blocks, 2);
+  EXPECT_GE(expectSessions(folder / "README.md", folder), 2);
 }
 
 }  // namespace
