@@ -16,7 +16,9 @@ packages=(
   libbenchmark-dev                   # the benchmarks
   xvfb xauth openbox                 # the real-window tests: a virtual display, a window manager,
   libx11-dev libxtst-dev             # X input,
-  tesseract-ocr tesseract-ocr-deu    # and reading the screen
+  tesseract-ocr tesseract-ocr-deu    # and reading the screen;
+  dbus-daemon at-spi2-core           # what a screen reader reads: a session bus, the
+  libatspi2.0-dev                    # accessibility bus (AT-SPI) and its client library
   dpkg-dev file                      # the Debian package: dpkg-shlibdeps and file, which CPack uses
   desktop-file-utils appstream       # checks of the desktop entry and the AppStream metainfo
   shared-mime-info xdg-utils         # the program-file type: its database and xdg-mime,
@@ -34,7 +36,8 @@ setup: this is not a Debian system, so nothing is installed. Paxamon needs:
   to run:     the fonts Liberation Sans and Liberation Mono, and Comic Neue;
               Qt's German translations (qtbase_de.qm)
   to test:    GoogleTest and GoogleMock, Google Benchmark, Xvfb, openbox,
-              the X11 and XTest headers, tesseract with German language data;
+              the X11 and XTest headers, tesseract with German language data,
+              dbus-daemon, at-spi2-core and libatspi (development files);
               desktop-file-utils, AppStream, shared-mime-info, xdg-utils and
               File::MimeInfo (the package tests skip what is missing);
               poppler-utils (pdfinfo, pdftotext) for the reference card's test

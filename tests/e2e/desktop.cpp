@@ -86,6 +86,22 @@ std::string readWhole(const std::filesystem::path& path) {
   return text;
 }
 
+// The first line a child writes to the pipe fd (without its line end), or
+// an empty text when none comes within 10 seconds. Closes fd.
+std::string readLine(int fd) {
+  std::string text;
+  pollfd waiting{fd, POLLIN, 0};
+  while (text.find('\n') == std::string::npos && poll(&waiting, 1, 10000) > 0) {
+    char buffer[256];
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n <= 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  close(fd);
+  const std::size_t end = text.find('\n');
+  return end == std::string::npos ? std::string() : text.substr(0, end);
+}
+
 }  // namespace
 
 bool waitUntil(const std::function<bool()>& condition, Duration timeout) {
@@ -148,20 +164,12 @@ Desktop::Desktop() {
                      "-nolisten", "tcp", "-noreset"},
                     {"PATH=/usr/bin:/bin"}, folder_, folder_ + "/xvfb.log", pipeFds[1]));
   close(pipeFds[1]);
-  std::string number;
-  pollfd waiting{pipeFds[0], POLLIN, 0};
-  while (number.find('\n') == std::string::npos && poll(&waiting, 1, 10000) > 0) {
-    char buffer[16];
-    const ssize_t n = read(pipeFds[0], buffer, sizeof buffer);
-    if (n <= 0) break;
-    number.append(buffer, static_cast<std::size_t>(n));
-  }
-  close(pipeFds[0]);
-  if (number.find('\n') == std::string::npos) {
+  const std::string number = readLine(pipeFds[0]);
+  if (number.empty()) {
     ADD_FAILURE() << "Xvfb did not start (is it installed? scripts/setup.sh)";
     return;
   }
-  displayName_ = ":" + number.substr(0, number.find('\n'));
+  displayName_ = ":" + number;
 
   XSetErrorHandler(ignoreXErrors);
   waitUntil([this] { return (display_ = XOpenDisplay(displayName_.c_str())) != nullptr; }, 5000ms);
@@ -187,6 +195,7 @@ Desktop::Desktop() {
 Desktop::~Desktop() {
   for (Process& p : programs_)
     p.end();
+  bus_.end();
   if (display_) XCloseDisplay(display_);
   windowManager_.end();
   server_.end();
@@ -212,6 +221,7 @@ Process& Desktop::start(const std::vector<std::string>& argv, const std::string&
   std::vector<std::string> env = {"PATH=/usr/bin:/bin", "DISPLAY=" + displayName_,
                                   "HOME=" + home_,      "XDG_RUNTIME_DIR=" + runtime_,
                                   "LANG=C.UTF-8",       "QT_QPA_PLATFORM=xcb"};
+  if (!sessionBus_.empty()) env.push_back("DBUS_SESSION_BUS_ADDRESS=" + sessionBus_);
   for (const std::string& extra : extraEnv) {
     const std::string name = extra.substr(0, extra.find('='));
     std::erase_if(env, [&](const std::string& e) { return e.substr(0, e.find('=')) == name; });
@@ -221,6 +231,24 @@ Process& Desktop::start(const std::vector<std::string>& argv, const std::string&
       folder_ + "/" + std::filesystem::path(argv.front()).filename().string() + ".log";
   programs_.emplace_back(spawn(argv, env, cwd, log));
   return programs_.back();
+}
+
+bool Desktop::startSessionBus() {
+  if (!sessionBus_.empty()) return true;
+  // The bus writes its address to the pipe once it accepts connections.
+  int pipeFds[2];
+  if (!display_ || pipe(pipeFds) != 0) return false;
+  fcntl(pipeFds[0], F_SETFD, FD_CLOEXEC);
+  bus_ = Process(spawn(
+      {"dbus-daemon", "--session", "--nofork", "--print-address=" + std::to_string(pipeFds[1])},
+      {"PATH=/usr/bin:/bin", "DISPLAY=" + displayName_, "HOME=" + home_,
+       "XDG_RUNTIME_DIR=" + runtime_, "LANG=C.UTF-8"},
+      folder_, folder_ + "/dbus.log", pipeFds[1]));
+  close(pipeFds[1]);
+  const std::string address = readLine(pipeFds[0]);
+  if (address.empty()) return false;
+  sessionBus_ = address;
+  return true;
 }
 
 unsigned long Desktop::atom(const char* name) {

@@ -32,6 +32,9 @@ inline void PrintTo(const QPoint& p, std::ostream* out) {
 inline void PrintTo(const QSize& s, std::ostream* out) {
   *out << s.width() << " x " << s.height();
 }
+inline void PrintTo(const QString& s, std::ostream* out) {
+  *out << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QRect& r, std::ostream* out) {
   *out << "(" << r.x() << ", " << r.y() << ") " << r.width() << " x " << r.height();
 }
@@ -89,11 +92,16 @@ class Desktop {
   const std::string& folder() const { return folder_; }
 
   // Starts a program on this desktop with a clean environment (DISPLAY,
-  // HOME, XDG_RUNTIME_DIR, PATH, LANG=C.UTF-8, QT_QPA_PLATFORM=xcb, changed
-  // by extra "NAME=value" entries; "NAME" alone removes it) in the working
-  // folder cwd.
+  // HOME, XDG_RUNTIME_DIR, PATH, LANG=C.UTF-8, QT_QPA_PLATFORM=xcb, and the
+  // session bus once there is one; changed by extra "NAME=value" entries,
+  // "NAME" alone removes it) in the working folder cwd.
   Process& start(const std::vector<std::string>& argv, const std::string& cwd,
                  const std::vector<std::string>& extraEnv = {});
+
+  // Starts a D-Bus session bus of this desktop's own, for programs started
+  // afterwards; the services it starts on demand (the accessibility bus)
+  // end with it. Returns whether it runs.
+  bool startSessionBus();
 
   // --- Windows -----------------------------------------------------------
   // The managed, mapped windows (the window manager's client list).
@@ -171,9 +179,11 @@ class Desktop {
 
   std::string folder_, home_, runtime_;
   std::string displayName_;
+  std::string sessionBus_;  // its address
   Display* display_ = nullptr;
   Process server_;
   Process windowManager_;
+  Process bus_;
   std::deque<Process> programs_;
   std::map<WindowId, int> maps_;
 };

@@ -82,5 +82,25 @@ TEST_F(Help, F1InACellItsInstructionOrTheIndexAtTheNearestEntry) {
   EXPECT_TRUE(desktop.showsText(help, "F1 in einer Zelle ohne Befehl"));
 }
 
+TEST_F(Help, F1InACellInsideTheScreenBesideTheMainWindowAndTheOverview) {
+  desktop.click(app.overviewButton());
+  const WindowId overview = desktop.waitForWindow(kOverviewTitle);
+  ASSERT_NE(overview, 0u);
+  ASSERT_TRUE(app.waitForMainActive());
+  app.typeIntoCell(0, "LDA5");
+  desktop.key("F1");
+  const WindowId help = waitForHelpWindow();
+  ASSERT_NE(help, 0u);
+  const QRect frame = desktop.settledFrame(help);
+  EXPECT_TRUE(QRect(0, 0, Desktop::kScreenWidth, Desktop::kScreenHeight).contains(frame))
+      << testing::PrintToString(frame);
+  EXPECT_FALSE(frame.intersects(desktop.frameRect(overview)))
+      << "the help window covers the overview";
+  // The topic, in the lower part of the narrow window.
+  const QRect client = desktop.clientRect(help);
+  EXPECT_TRUE(desktop.showsText(client.adjusted(0, client.height() * 2 / 5, 0, 0),
+                                "LDAxx lädt den Inhalt der Zelle"));
+}
+
 }  // namespace
 }  // namespace paxamon::e2e

@@ -82,6 +82,27 @@ TEST_F(Run, FullRunToEndAndEscapeStopsAnEndlessOne) {
   EXPECT_EQ(cells[22], "");
 }
 
+TEST_F(Run, AFullRunSaysInTheTitleAndTheModeLabelThatEscapeStopsIt) {
+  const QString title = QStringLiteral("Gesamtdurchlauf - Esc bricht ab");
+  const QString hint = QStringLiteral("Esc bricht den Lauf ab");
+  const QRect modeLabel(app.at(16, 366), QSize(177, 19));
+  app.typeProgram({"JMP00"});
+  desktop.key("F8");
+  desktop.key("F9");
+  EXPECT_TRUE(waitUntil([&] { return desktop.title(app.main()) == title; }))
+      << desktop.title(app.main()).toStdString();
+  EXPECT_TRUE(desktop.showsText(modeLabel, hint));
+  desktop.key("Escape");
+  EXPECT_TRUE(waitUntil([&] { return desktop.title(app.main()) == kMainTitle; }));
+  EXPECT_TRUE(desktop.showsText(modeLabel, "Modus: Gesamtdurchlauf"));
+  // The help's topic on the full run says so too.
+  const std::string help = Paxamon::readFile(PAXAMON_SOURCE_DIR "/help/Paxamon.hlp");
+  const std::size_t topic = help.find("@topic Gesamtdurchlauf");
+  ASSERT_NE(topic, std::string::npos);
+  const std::string text = help.substr(topic, help.find("@topic", topic + 1) - topic);
+  EXPECT_NE(text.find(hint.toStdString()), std::string::npos) << text;
+}
+
 TEST_F(Run, ClosingTheWindowDuringAFullRunEndsTheProgram) {
   app.typeProgram({"JMP00"});
   desktop.key("F8");

@@ -57,6 +57,15 @@ void TAbout::showEvent(QShowEvent* event) {
 }
 
 void TAbout::keyPressEvent(QKeyEvent* event) {
+  // The context-menu key (or Shift+F10) is the keyboard's right button:
+  // it plays the credits, as a right-button press does.
+  const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+  if ((event->key() == Qt::Key_Menu && mods == Qt::NoModifier) ||
+      (event->key() == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
+    event->accept();
+    CopyrightMouseDown(Qt::RightButton);
+    return;
+  }
   FormKeyPress(event);
   event->accept();  // Escape and Enter do nothing else here
 }

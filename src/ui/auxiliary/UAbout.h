@@ -1,7 +1,8 @@
 // TAbout: the about box, a small borderless card with the program's name
 // as a styled title, the version line, the icon and the copyright line. A
 // click or a character key closes it; a right-button press on its picture,
-// icon or texts closes it and plays the credits roll.
+// icon or texts closes it and plays the credits roll, and so does the
+// context-menu key.
 #pragma once
 
 #include <QDialog>

@@ -78,6 +78,8 @@ void TForm3::createControls() {
   for (std::size_t i = 0; i < kRows.size(); ++i) {
     const Row& row = kRows[i];
     Instructions[i] = createLabel(this, row.instruction, 16, row.top, instruction, clBlack);
+    // A screen reader reads a row's meaning with its instruction.
+    Instructions[i]->setAccessibleDescription(QString::fromUtf8(row.meaning));
     const int left = i == 0 ? 72 : i == kJmpRow ? 70 : 71;
     const int top = i == 0 ? 30 : row.top;
     Meanings[i] = createLabel(this, row.meaning, left, top, meaning, clBlack);

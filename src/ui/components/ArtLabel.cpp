@@ -6,13 +6,33 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/platform/accessible.h"
 #include "ui/platform/drawing.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/property.h"
 
 namespace paxamon {
 
+namespace {
+
+// A text for assistive technology: the caption, which is drawn as it stands.
+class ArtLabelAccessible : public ControlAccessible {
+ public:
+  explicit ArtLabelAccessible(TArtLabel* label)
+      : ControlAccessible(label, QAccessible::StaticText) {}
+
+ protected:
+  QString name() const override {
+    return static_cast<TArtLabel*>(widget())->caption().simplified();
+  }
+  QString value() const override { return name(); }
+  bool hasText() const override { return true; }
+};
+
+}  // namespace
+
 TArtLabel::TArtLabel(QWidget* parent) : TGraphicControl(parent), gradient_(new TGradient(this)) {
+  registerAccessibleFor<TArtLabel, ArtLabelAccessible>();
   setAttribute(Qt::WA_OpaquePaintEvent);  // not transparent yet
   resize(64, 25);
   connect(gradient_, &TGradient::changed, this, &TArtLabel::GradientChanged);
@@ -37,6 +57,7 @@ void TArtLabel::setArtStyle(TArtStyle value) {
 void TArtLabel::setCaption(const QString& value) {
   if (!storeIfChanged(caption_, value)) return;
   repaint();
+  notifyNameChanged(this);
 }
 
 void TArtLabel::setFontColor(TColor value) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "ui/platform/accessible.h"
 #include "ui/platform/bitmaps.h"
 #include "ui/platform/drawing.h"
 #include "ui/platform/fonts.h"
@@ -31,9 +32,24 @@ void roundRect(QPainter& p, int x1, int y1, int x2, int y2, int ellipse, const Q
   p.drawRoundedRect(path, ellipse / 2.0, ellipse / 2.0);
 }
 
+// A push button for assistive technology, named by its caption.
+class OfficeButtonAccessible : public ControlAccessible {
+ public:
+  explicit OfficeButtonAccessible(TOfficeButton* button)
+      : ControlAccessible(button, QAccessible::Button) {}
+
+ protected:
+  QString name() const override {
+    return static_cast<TOfficeButton*>(widget())->Caption().simplified();
+  }
+  bool clickable() const override { return widget()->isEnabled(); }
+};
+
 }  // namespace
 
 TOfficeButton::TOfficeButton(QWidget* parent) : TGraphicControl(parent) {
+  registerAccessibleFor<TOfficeButton, OfficeButtonAccessible>();
+  setKeyboardOperable(true);
   resize(100, 25);
   // The click comes first, then the release, as on the original platform.
   setClickBeforeRelease(true);
@@ -48,6 +64,7 @@ TOfficeButton::TOfficeButton(QWidget* parent) : TGraphicControl(parent) {
 void TOfficeButton::setCaption(const QString& value) {
   if (!storeIfChanged(caption_, value)) return;
   update();
+  notifyNameChanged(this);
 }
 
 void TOfficeButton::setBorderWidth(int value) {
@@ -204,6 +221,11 @@ void TOfficeButton::Paint(QPainter& p) {
   p.setFont(font());
   p.setPen(toQColor(fontColor_));
   p.drawText(at + QPoint(0, QFontMetrics(font()).ascent()), caption_);
+
+  // The keyboard focus: a dotted frame inside the rounded one.
+  if (showsFocusMark()) {
+    drawFocusRect(p, QRect(rs / 4 + 1, 3, w - 2 * (rs / 4 + 1), h - 6), toQColor(fontColor_));
+  }
 }
 
 }  // namespace paxamon

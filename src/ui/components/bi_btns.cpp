@@ -12,17 +12,51 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/platform/accessible.h"
 #include "ui/platform/drawing.h"
 #include "ui/platform/property.h"
 
 namespace paxamon {
 
+namespace {
+
+// A push button for assistive technology: named by its caption, pressed by
+// "Press" or its accelerator.
+class ButtonAccessible : public ControlAccessible {
+ public:
+  explicit ButtonAccessible(TBI_basebutton* button)
+      : ControlAccessible(button, QAccessible::Button) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State s = ControlAccessible::state();
+    s.disabled = !button()->buttonEnabled();
+    s.pressed = button()->state() == TBI_basebutton::bsPressed || button()->down();
+    return s;
+  }
+  QStringList keyBindingsForAction(const QString& action) const override {
+    const QChar key = button()->accessKey();
+    if (action != pressAction() || key.isNull()) return {};
+    return {QStringLiteral("Alt+") + key.toUpper()};
+  }
+
+ protected:
+  QString name() const override { return spokenCaption(button()->caption()); }
+  bool clickable() const override { return button()->buttonEnabled(); }
+
+ private:
+  TBI_basebutton* button() const { return static_cast<TBI_basebutton*>(widget()); }
+};
+
+}  // namespace
+
 // --- TBI_basebutton ------------------------------------------------------------------
 
 TBI_basebutton::TBI_basebutton(QWidget* parent) : TGraphicControl(parent) {
+  registerAccessibleFor<TBI_basebutton, ButtonAccessible>();
   lowColor_ = std::uint8_t(displayColorDepth()) < 16;
   // The button covers its whole rectangle.
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setKeyboardOperable(true);
   resize(25, 25);
 }
 
@@ -91,6 +125,7 @@ void TBI_basebutton::setGrayedInactive(bool value) {
 void TBI_basebutton::setCaption(const QString& value) {
   if (!storeIfChanged(caption_, value)) return;
   update();
+  notifyNameChanged(this);
 }
 
 void TBI_basebutton::setLayout(TButtonLayout value) {
@@ -198,21 +233,26 @@ bool TBI_basebutton::DialogChar(QChar ch) {
   const QChar accel = accelChar(caption_);
   if (accel.isNull() || accel.toCaseFolded() != ch.toCaseFolded() || !enabled_ || !isVisible())
     return false;
+  performClick();
+  return true;
+}
+
+void TBI_basebutton::performClick() {
+  if (!enabled_) return;
   // Handlers may run in between and even destroy the button.
   QPointer<TBI_basebutton> self(this);
   const QPoint pos = mapFromGlobal(QCursor::pos());
   QCoreApplication::processEvents();
-  if (!self) return true;
+  if (!self) return;
   MouseDown(Qt::LeftButton, Qt::NoModifier, Qt::LeftButton, pos);
-  if (!self) return true;
+  if (!self) return;
   QCoreApplication::processEvents();
-  if (!self) return true;
+  if (!self) return;
   MouseUp(Qt::LeftButton, Qt::NoModifier, Qt::LeftButton, pos);
-  if (!self) return true;
+  if (!self) return;
   QCoreApplication::processEvents();
-  if (!self) return true;
+  if (!self) return;
   emit clicked();
-  return true;
 }
 
 // --- Drawing ---------------------------------------------------------------------------
@@ -323,6 +363,7 @@ void TBI_basebutton::DrawContent(QPainter& canvas) {
     drawTransparent(canvas, QPoint(gx, gy), framePicture(), toQColor(glyphTransparentColor_).rgb());
 
   drawBevel(canvas);
+  if (showsFocusMark()) drawFocusRect(canvas, QRect(3, 3, w - 6, h - 6), toQColor(fontColor_));
 }
 
 // --- TBI_GradientButton -----------------------------------------------------------------

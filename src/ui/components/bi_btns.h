@@ -105,6 +105,10 @@ class TBI_basebutton : public TGraphicControl, public AccessKeyControl {
   // button's and the button is enabled and visible, press and release it
   // and report the click. Returns whether the character was handled.
   bool DialogChar(QChar ch);
+  // Presses and releases the button and reports the click, as its
+  // accelerator does: for Space and Enter on the focused button and for
+  // assistive technology. A disabled button does nothing.
+  void performClick() override;
 
   // AccessKeyControl: the caption's letter clicks the button.
   QChar accessKey() const override;
@@ -112,7 +116,8 @@ class TBI_basebutton : public TGraphicControl, public AccessKeyControl {
   void activateByAccessKey() override;
 
   // Draws caption, drop-down mark, glyph and bevel with canvas, which paints
-  // on a picture of the button's size that holds the background already.
+  // on a picture of the button's size that holds the background already;
+  // and the focus mark inside the bevel while the keyboard focus is here.
   void DrawContent(QPainter& canvas);
 
  protected:

@@ -302,16 +302,31 @@ void HelpViewer::placeBeside(HelpWindow* window, const QWidget* asking) {
     centreOnScreen(window, screen);
     return;
   }
-  // Beside the asking window, on the side with more room, as wide as that
-  // room allows; where neither side has room, at the screen's edge.
-  const QRect beside = outerFrame(asking);
+  // Beside the asking window and the tool windows it shows (the instruction
+  // overview docked at it), on the side with more room, as wide as that
+  // room allows. Where neither side of them all has room, beside the asking
+  // window alone; where that has none either, at the screen's edge.
   const QMargins frame = frameMargins(window, asking);
+  QRect own = outerFrame(asking);
+  QRect all = own;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top != window && top->isVisible() && top->windowType() == Qt::Tool &&
+        top->parentWidget() == asking) {
+      all |= outerFrame(top);
+    }
+  }
+  const auto roomBeside = [&](const QRect& beside) {
+    return std::max(area.right() - beside.right(), beside.left() - area.left()) - frame.left() -
+           frame.right();
+  };
+  const QRect beside = roomBeside(all) >= kMinimumWidth ? all : own;
   const int roomRight = area.right() - beside.right();
   const int roomLeft = beside.left() - area.left();
   const bool right = roomRight >= roomLeft;
-  const int room = std::max(roomRight, roomLeft) - frame.left() - frame.right();
+  const int room = roomBeside(beside);
   const int width = room >= kMinimumWidth ? std::min(kPreferred.width(), room) : kPreferred.width();
   const bool narrow = width < kNarrowWidth;
+  // The whole window, frame included, stays inside the available area.
   const int height = std::min(narrow ? kNarrowHeight : kPreferred.height(),
                               area.height() - frame.top() - frame.bottom());
   window->setNarrow(narrow);

@@ -217,8 +217,16 @@ void TForm1::BCleanClick() {
 void TForm1::BRunClick() {
   if (running_) return;
   running_ = true;
-  if (!Machine.singleStep) guard_ = std::make_unique<FullRunGuard>(this);
+  executedCell_ = -1;
+  const QString title = windowTitle(), mode = LMode->Caption();
+  if (!Machine.singleStep) {
+    guard_ = std::make_unique<FullRunGuard>(this);
+    setWindowTitle(kFullRunTitle);
+    LMode->setCaption(kFullRunHint);
+  }
   run(Machine, *this, FullRunPause);
+  setWindowTitle(title);
+  LMode->setCaption(mode);
   const bool closeNow = closeAfterRun_;
   guard_.reset();
   running_ = false;
@@ -291,6 +299,7 @@ void TForm1::setGridTexts(const CellTexts& texts) {
 }
 
 void TForm1::selectCell(CellAddress address) {
+  executedCell_ = address;
   if (address < kRowsPerGrid) {
     Mem1->setRow(address);
   } else {
@@ -326,7 +335,19 @@ void TForm1::showRunError(std::string_view text) {
 
 StepChoice TForm1::showStepDialog() {
   if (!Form2) return StepChoice::Next;
-  return Form2->execute(this);
+  return Form2->execute(this, stepSummary());
+}
+
+QString TForm1::stepSummary() const {
+  QStringList parts;
+  for (const auto& [label, field] : {std::pair{Label1, EIR}, std::pair{Label2, EPC},
+                                     std::pair{Label3, EXR}, std::pair{Label4, EAK}}) {
+    if (!field->Text().isEmpty())
+      parts << label->Caption() + QStringLiteral(" ") + field->shownText();
+  }
+  const QString registers = parts.join(QStringLiteral(", "));
+  if (executedCell_ < 0) return registers;
+  return QStringLiteral("Zelle %1 ausgeführt. %2").arg(executedCell_).arg(registers);
 }
 
 void TForm1::repaintNow() {

@@ -106,6 +106,15 @@ class TForm1 : public QMainWindow, public RunView {
   // Whether a run is in progress.
   bool isRunning() const { return running_; }
 
+  // While a full run lasts, the title and the mode label say that Escape
+  // stops it; afterwards they are as before.
+  static inline const QString kFullRunTitle = QStringLiteral("Gesamtdurchlauf - Esc bricht ab");
+  static inline const QString kFullRunHint = QStringLiteral("Esc bricht den Lauf ab");
+
+  // What the last step did, as a screen reader reads it with the step
+  // dialog: the executed cell and the registers that show a value.
+  QString stepSummary() const;
+
   // RunView
   CellTexts readCells() override;
   void writeCells(const CellTexts& texts) override;
@@ -163,6 +172,7 @@ class TForm1 : public QMainWindow, public RunView {
   std::unique_ptr<FullRunGuard> guard_;  // only while a full run is in progress
   bool running_ = false;
   bool closeAfterRun_ = false;
+  int executedCell_ = -1;  // the cell of the last step
   bool shown_ = false;
 };
 

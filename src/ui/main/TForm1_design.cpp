@@ -35,13 +35,19 @@ QToolButton* toolButton(QWidget* parent, int left, const QString& hint, const QI
   b->setAutoRaise(true);
   b->setFocusPolicy(Qt::NoFocus);
   b->setToolTip(hint);
+  b->setAccessibleName(hint);
   b->setIcon(toolButtonIcon(glyph));
   b->setIconSize(QSize(16, 16));
   return b;
 }
 
-TEdit* registerField(QWidget* parent, int top, bool upperCase) {
+// A register field, named for assistive technology as its label, with
+// the register's full name as the description.
+TEdit* registerField(QWidget* parent, int top, bool upperCase, const QString& name,
+                     const QString& description) {
   auto* e = new TEdit(parent);
+  e->setAccessibleName(name);
+  e->setAccessibleDescription(description);
   e->setGeometry(32, top, 70, 21);
   e->setFont(makeFont("Courier", 11));
   e->setFontColor(clBlack);
@@ -58,8 +64,14 @@ TGroupBox* groupBox(QWidget* parent, const QString& caption, const QRect& geomet
   return g;
 }
 
-TStringGrid* memoryGrid(QWidget* parent, int left) {
+TStringGrid* memoryGrid(QWidget* parent, int left, int firstCell) {
   auto* g = new TStringGrid(parent);
+  QStringList names;
+  for (int row = 0; row < 16; ++row)
+    names << QStringLiteral("Zelle %1").arg(firstCell + row);
+  g->setCellNames(names);
+  g->setAccessibleName(
+      QStringLiteral("Hauptspeicher, Zellen %1 bis %2").arg(firstCell).arg(firstCell + 15));
   g->setGeometry(left, 24, 81, 275);
   g->setFont(makeFont("Courier", 11));
   g->setRowCount(16);
@@ -140,15 +152,15 @@ void TForm1::createControls() {
   const QFont registerFont = makeFont("MS Sans Serif", 11);
   GroupBox2 = groupBox(Client, QStringLiteral(" Steuerwerk "), QRect(8, 40, 113, 89));
   Label1 = createLabel(GroupBox2, QStringLiteral("IR"), 12, 26, registerFont, clLime);
-  EIR = registerField(GroupBox2, 24, true);
+  EIR = registerField(GroupBox2, 24, true, QStringLiteral("IR"), QStringLiteral("Befehlsregister"));
   Label2 = createLabel(GroupBox2, QStringLiteral("PC"), 12, 58, registerFont, clLime);
-  EPC = registerField(GroupBox2, 56, true);
+  EPC = registerField(GroupBox2, 56, true, QStringLiteral("PC"), QStringLiteral("Schrittzähler"));
 
   GroupBox3 = groupBox(Client, QStringLiteral(" Rechenwerk "), QRect(8, 264, 113, 89));
   Label3 = createLabel(GroupBox3, QStringLiteral("XR"), 12, 26, registerFont, clLime);
-  EXR = registerField(GroupBox3, 24, false);
+  EXR = registerField(GroupBox3, 24, false, QStringLiteral("XR"), QStringLiteral("Indexregister"));
   Label4 = createLabel(GroupBox3, QStringLiteral("AK"), 12, 58, registerFont, clLime);
-  EAK = registerField(GroupBox3, 56, false);
+  EAK = registerField(GroupBox3, 56, false, QStringLiteral("AK"), QStringLiteral("Akkumulator"));
 
   GroupBox1 = groupBox(Client, QStringLiteral(" Hauptspeicher "), QRect(176, 40, 235, 313));
   const QFont addressFont = makeFont("Courier New", 15);
@@ -163,9 +175,8 @@ void TForm1::createControls() {
   Label5->setCaption(QStringLiteral(" 0  1  2  3  4  5  6  7  8  9 10 11 12 13 14 15"));
   Label6->setGeometry(124, 25, 25, 278);
   Label6->setCaption(QStringLiteral("16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31"));
-  Mem1 = memoryGrid(GroupBox1, 32);
-  Mem2 = memoryGrid(GroupBox1, 144);
-  setTabOrder(Mem1, Mem2);
+  Mem1 = memoryGrid(GroupBox1, 32, 0);
+  Mem2 = memoryGrid(GroupBox1, 144, 16);
 
   setHelpContext(EIR, hcIR);
   setHelpContext(EPC, hcPC);
@@ -193,6 +204,10 @@ void TForm1::createControls() {
   LAdd->setAutoSize(false);
   LAdd->setAlignment(TAlignment::taCenter);
   LAdd->setGeometry(90, 136, 22, 13);
+  // Named for assistive technology; what they show is their value.
+  LSteuer->setAccessibleName(QStringLiteral("Steuerweg"));
+  LRechen->setAccessibleName(QStringLiteral("Datenweg"));
+  LAdd->setAccessibleName(QStringLiteral("Rechenzeichen"));
 
   LMode = new TLabel(Client);
   LMode->setGeometry(16, 366, 177, 19);
@@ -203,6 +218,10 @@ void TForm1::createControls() {
 
   BI_GradientButton1 = gradientButton(Client, QStringLiteral(" &Ausführen"), 248);
   BI_GradientButton2 = gradientButton(Client, QStringLiteral(" &Beenden"), 330);
+  // Tab goes through the grids, then the two buttons.
+  setTabOrder(Mem1, Mem2);
+  setTabOrder(Mem2, BI_GradientButton1);
+  setTabOrder(BI_GradientButton1, BI_GradientButton2);
 
   const QString programFilter = QStringLiteral("Paxamon Dateien|*.pax|Alle Dateien|*.*");
   FOpen.Title = QStringLiteral("Laden");

@@ -24,8 +24,10 @@ TForm2::TForm2(QWidget* parent)
   connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
 }
 
-StepChoice TForm2::execute(QWidget* owner) {
+StepChoice TForm2::execute(QWidget* owner, const QString& summary) {
   owner_ = owner;
+  setAccessibleDescription(summary);
+  Button1->setAccessibleDescription(summary);
   choice_ = StepChoice::Next;
   exec();
   return choice_;

@@ -15,7 +15,9 @@ class TForm2 : public QDialog {
   explicit TForm2(QWidget* parent = nullptr);
 
   // Shows the dialog modally under the owner window and returns the choice.
-  StepChoice execute(QWidget* owner);
+  // summary says what the step did; a screen reader reads it with the
+  // focused button.
+  StepChoice execute(QWidget* owner, const QString& summary = {});
 
   // Where the dialog goes: centred under the owner, 3 pixels below its
   // bottom edge (outer frames).

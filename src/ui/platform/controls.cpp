@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/platform/accessible.h"
 #include "ui/platform/drawing.h"
 #include "ui/platform/property.h"
 
@@ -58,12 +59,17 @@ Qt::Alignment horizontalAlignment(TAlignment alignment) {
 
 // --- TLabel ---
 
-TLabel::TLabel(QWidget* parent) : TGraphicControl(parent) {}
+TLabel::TLabel(QWidget* parent) : TGraphicControl(parent) {
+  registerPlatformAccessibles();
+}
 
 void TLabel::setCaption(const QString& caption) {
+  const QString old = caption_;
   if (!storeIfChanged(caption_, caption)) return;
   adjustSize();
   update();
+  notifyNameChanged(this);
+  notifyTextChanged(this, spokenCaption(old), spokenCaption(caption_));
 }
 
 void TLabel::setColor(TColor color) {
@@ -192,8 +198,9 @@ void TBevel::paintEvent(QPaintEvent*) {
 
 // --- TGroupBox ---
 
-TGroupBox::TGroupBox(const QString& caption, QWidget* parent)
-    : QWidget(parent), caption_(caption) {}
+TGroupBox::TGroupBox(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
+  registerPlatformAccessibles();
+}
 
 void TGroupBox::setColor(TColor color) {
   if (!storeIfChanged(color_, color)) return;
@@ -228,16 +235,21 @@ void TGroupBox::paintEvent(QPaintEvent*) {
 
 TEdit::TEdit(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
+  registerPlatformAccessibles();
 }
 
 void TEdit::setText(const QString& text) {
+  const QString old = shownText();
   if (!storeIfChanged(text_, text)) return;
   update();
+  notifyTextChanged(this, old, shownText());
 }
 
 void TEdit::setUpperCase(bool upper) {
+  const QString old = shownText();
   if (!storeIfChanged(upperCase_, upper)) return;
   update();
+  notifyTextChanged(this, old, shownText());
 }
 
 void TEdit::setFontColor(TColor color) {
@@ -255,7 +267,7 @@ void TEdit::paintEvent(QPaintEvent*) {
   p.setFont(font());
   p.setPen(toQColor(fontColor_));
   const QFontMetrics metrics(font());
-  p.drawText(QPoint(3, 3 + metrics.ascent()), upperCase_ ? text_.toUpper() : text_);
+  p.drawText(QPoint(3, 3 + metrics.ascent()), shownText());
 }
 
 // --- TShape ---

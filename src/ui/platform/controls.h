@@ -94,6 +94,7 @@ class TGroupBox : public QWidget {
   Q_OBJECT
  public:
   TGroupBox(const QString& caption, QWidget* parent = nullptr);
+  QString Caption() const { return caption_; }
   void setColor(TColor color);
   void setFontColor(TColor color);
 
@@ -117,6 +118,8 @@ class TEdit : public QWidget {
   explicit TEdit(QWidget* parent = nullptr);
   QString Text() const { return text_; }
   void setText(const QString& text);
+  // The text as the field shows it.
+  QString shownText() const { return upperCase_ ? text_.toUpper() : text_; }
   void setUpperCase(bool upper);
   TColor FontColor() const { return fontColor_; }
   void setFontColor(TColor color);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QWindow>
@@ -70,6 +71,11 @@ class AccessKeyFilter : public QObject {
     }
     auto* key = static_cast<QKeyEvent*>(event);
     const QWidget* focus = focusedWidgetFor(receiver);
+    if (focus && event->type() == QEvent::KeyPress && key->key() == Qt::Key_F10 &&
+        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        enterMenuMode(focus->window())) {
+      return true;
+    }
     QWidget* target = focus ? accessKeyTarget(focus, *key) : nullptr;
     if (!target) return false;
     // Claim the key before shortcuts and menus see it, then click.
@@ -83,6 +89,20 @@ class AccessKeyFilter : public QObject {
 };
 
 }  // namespace
+
+bool enterMenuMode(QWidget* window) {
+  QMenuBar* bar =
+      window ? window->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+  if (!bar || !bar->isVisible() || bar->actions().isEmpty()) return false;
+  // Qt's menu bar enters menu mode when Alt alone goes down and up again
+  // in its window: the focused control gets the same two key events.
+  QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+  QCoreApplication::sendEvent(focus, &down);
+  QKeyEvent up(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+  QCoreApplication::sendEvent(focus, &up);
+  return bar->activeAction() != nullptr;
+}
 
 void installAccessKeys() {
   installApplicationFilter<AccessKeyFilter>();

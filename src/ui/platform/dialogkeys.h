@@ -6,6 +6,11 @@
 // that asks for Alt always because its controls take the letters (the main
 // window with its memory grids).
 //
+// Only when no control takes the letter does the menu bar open the menu
+// with it. Alt pressed and released alone, or F10, puts the menu bar in
+// menu mode, where the plain letter opens a menu ("&Ablauf" by A, while
+// Alt+A clicks the button " &Ausführen").
+//
 // Push buttons take part by their text; custom-drawn controls implement
 // AccessKeyControl. The rule is one application-wide event filter.
 #pragma once
@@ -38,5 +43,9 @@ void setAccessKeysNeedAlt(QWidget* window, bool needAlt);
 // The control a key event for the focused widget focus would click, or
 // nullptr (for tests and for the filter).
 QWidget* accessKeyTarget(const QWidget* focus, const QKeyEvent& event);
+
+// Puts the menu bar of window in menu mode, as Alt pressed and released
+// alone does; false when the window has no menu bar showing.
+bool enterMenuMode(QWidget* window);
 
 }  // namespace paxamon

@@ -66,6 +66,23 @@ QImage replaceColor(const QImage& picture, QRgb key, QRgb fill) {
   return result;
 }
 
+void drawFocusRect(QPainter& painter, const QRect& rect, QColor colour) {
+  if (rect.isEmpty()) return;
+  // Pixels whose coordinates add up to an even number, so the dots run on
+  // around the corners.
+  auto dot = [&](int x, int y) {
+    if ((x + y) % 2 == 0) painter.fillRect(x, y, 1, 1, colour);
+  };
+  for (int x = rect.left(); x <= rect.right(); ++x) {
+    dot(x, rect.top());
+    dot(x, rect.bottom());
+  }
+  for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
+    dot(rect.left(), y);
+    dot(rect.right(), y);
+  }
+}
+
 void drawButtonEdge(QPainter& painter, const QRect& rect, bool sunken) {
   const QColor dark = toQColor(cl3DDkShadow), light = toQColor(clBtnHighlight),
                shadow = toQColor(clBtnShadow);

@@ -52,6 +52,10 @@ void drawSunkenEdge(QPainter& painter, const QRect& rect);
 // left when sunken.
 void drawButtonEdge(QPainter& painter, const QRect& rect, bool sunken);
 
+// The dotted focus mark of a control: every other pixel of the outline of
+// rect, in colour.
+void drawFocusRect(QPainter& painter, const QRect& rect, QColor colour);
+
 // The picture (as opaque RGB) with every pixel whose RGB equals key painted
 // in fill instead.
 QImage replaceColor(const QImage& picture, QRgb key, QRgb fill);

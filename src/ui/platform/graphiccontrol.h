@@ -7,6 +7,11 @@
 // A control reacts to the mouse itself by overriding the MouseDown,
 // MouseMove and MouseUp hooks (calling the base, which reports the matching
 // signal) and acceptsClick; every other part of the mouse handling is here.
+//
+// A button made operable by keyboard takes the focus by Tab (not by a
+// click) and clicks on Space or Enter. It shows the focus mark only once the
+// keyboard brought the focus, as the original platform hid focus marks
+// until the keyboard was used.
 #pragma once
 
 #include <QWidget>
@@ -17,6 +22,17 @@ class TGraphicControl : public QWidget {
   Q_OBJECT
  public:
   using QWidget::QWidget;
+
+  // Whether something handles the control's clicks: such a control is one
+  // a user operates, and assistive technology offers to click it.
+  bool hasClickHandler() const;
+  // Clicks the control as the keyboard or assistive technology does: by
+  // default it reports the click.
+  virtual void performClick() { emit clicked(); }
+
+  void setKeyboardOperable(bool operable);
+  // Whether the control has the focus and shows it.
+  bool showsFocusMark() const { return hasFocus() && focusCue_; }
 
  signals:
   void clicked();
@@ -44,8 +60,14 @@ class TGraphicControl : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  bool keyboardOperable_ = false;
+  bool focusCue_ = false;      // the keyboard brought the focus here
   bool clickPending_ = false;  // a left press began over the control
   bool clickBeforeRelease_ = false;
 };

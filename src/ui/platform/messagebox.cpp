@@ -1,5 +1,6 @@
 #include "ui/platform/messagebox.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/platform/accessible.h"
 #include "ui/platform/application.h"
 #include "ui/platform/placement.h"
 
@@ -31,9 +33,22 @@ class MessageDialog : public QDialog {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
     layOut();
+    static const bool registered = (registerAccessible("QDialog", &makeAccessible), true);
+    Q_UNUSED(registered);
   }
 
+  const MessageBoxRequest& request() const { return request_; }
+
  protected:
+  void showEvent(QShowEvent* event) override {
+    QDialog::showEvent(event);
+    // A screen reader reads the box out at once, as it does an alert.
+    if (QAccessible::isActive()) {
+      QAccessibleEvent alert(this, QAccessible::Alert);
+      QAccessible::updateAccessibility(&alert);
+    }
+  }
+
   void keyPressEvent(QKeyEvent* event) override {
     const auto mods = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
@@ -122,8 +137,29 @@ class MessageDialog : public QDialog {
     return QGuiApplication::primaryScreen();
   }
 
+  static QAccessibleInterface* makeAccessible(QObject* object);
+
   MessageBoxRequest request_;
 };
+
+// A box is an alert: its caption is its name, its text the description.
+class AlertAccessible : public QAccessibleWidget {
+ public:
+  explicit AlertAccessible(MessageDialog* box)
+      : QAccessibleWidget(box, QAccessible::AlertMessage) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description) {
+      return static_cast<MessageDialog*>(widget())->request().text.simplified();
+    }
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* MessageDialog::makeAccessible(QObject* object) {
+  auto* box = dynamic_cast<MessageDialog*>(object);
+  return box ? new AlertAccessible(box) : nullptr;
+}
 
 MessageBoxResult show(MessageBoxKind kind, const QString& text, const QString& caption = {}) {
   const MessageBoxRequest request = messageBoxRequest(kind, text, caption);

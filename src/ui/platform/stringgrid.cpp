@@ -11,6 +11,7 @@
 #include <limits>
 #include <string>
 
+#include "ui/platform/accessible.h"
 #include "ui/platform/drawing.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/helpcontext.h"
@@ -117,6 +118,7 @@ void TInplaceEdit::contextMenuEvent(QContextMenuEvent* event) {
 // ---- the grid ----
 
 TStringGrid::TStringGrid(QWidget* parent) : QWidget(parent), cells_(16) {
+  registerPlatformAccessibles();
   setFocusPolicy(Qt::StrongFocus);
   setFont(makeFont(QStringLiteral("Courier"), 11));
   editor_ = new TInplaceEdit(this);
@@ -125,8 +127,19 @@ TStringGrid::TStringGrid(QWidget* parent) : QWidget(parent), cells_(16) {
   setHandlesF1(this, true);
   connect(editor_, &QLineEdit::textChanged, this, &TStringGrid::commitText);
   connect(qApp, &QApplication::focusChanged, this, [this] { updateLook(); });
+  editor_->setAccessibleName(CellName(row_));
   updateFrame();
   updateLook();
+}
+
+QString TStringGrid::CellName(int row) const {
+  if (row >= 0 && row < cellNames_.size()) return cellNames_[row];
+  return QStringLiteral("Zeile %1").arg(row + 1);
+}
+
+void TStringGrid::setCellNames(const QStringList& names) {
+  cellNames_ = names;
+  editor_->setAccessibleName(CellName(row_));
 }
 
 QSize TStringGrid::sizeHint() const {
@@ -187,12 +200,14 @@ QString TStringGrid::Cells(int col, int row) const {
 
 void TStringGrid::setCells(int col, int row, const QString& text) {
   if (col != 0 || row < 0 || row >= RowCount() || cells_[row] == text) return;
+  const QString old = cells_[row];
   cells_[row] = text;
   if (row == row_ && editor_->text() != text) {
     editor_->setText(text);
     editor_->selectAll();
   }
   update(CellRect(0, row));
+  notifyTextChanged(this, old, text, row);
 }
 
 void TStringGrid::setRow(int row) {
@@ -202,9 +217,15 @@ void TStringGrid::setRow(int row) {
   // Arriving on a cell, the editor shows its text wholly selected.
   editor_->setText(cells_[row_]);
   editor_->selectAll();
+  editor_->setAccessibleName(CellName(row_));
   placeEditor();
   update(CellRect(0, old));
   update(CellRect(0, row_));
+  // The current cell is the selected one.
+  QAccessible::State selected;
+  selected.selected = true;
+  notifyStateChanged(this, selected, old);
+  notifyStateChanged(this, selected, row_);
   emit RowChanged();
 }
 

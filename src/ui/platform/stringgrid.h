@@ -127,6 +127,10 @@ class TStringGrid : public QWidget {
   void caretToEnd();
 
   TInplaceEdit* InplaceEditor() const { return editor_; }
+  // The names under which assistive technology reads the rows ("Zeile 1"
+  // and on unless set); the cell editor takes the name of its row.
+  QString CellName(int row) const;
+  void setCellNames(const QStringList& names);
   // A cell's area in widget coordinates, without its grid lines.
   QRect CellRect(int col, int row) const;
 
@@ -164,6 +168,7 @@ class TStringGrid : public QWidget {
   int borderWidth() const;
 
   QStringList cells_;
+  QStringList cellNames_;
   int row_ = 0;
   int colWidth_ = 78;
   int rowHeight_ = 16;

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "ui/platform/bitmaps.h"
 
@@ -117,6 +120,35 @@ TEST(OfficeButton, ClicksInsideOnlyAndAClickThatHidesItLeavesItUnhovered) {
   f.mouse(QEvent::MouseButtonRelease, {40, 10});
   EXPECT_FALSE(f.parent.isVisible());
   EXPECT_FALSE(f.button->mouseInside() || f.button->mousePressed());
+}
+
+TEST(OfficeButton, TabBringsTheFocusAndADottedFrameSpaceClicks) {
+  Fixture f;
+  auto* edit = new QLineEdit(&f.parent);  // under the mouse pointer, at (0, 0)
+  f.button->move(0, 30);
+  f.parent.resize(82, 60);
+  QSignalSpy clicks(f.button, &TOfficeButton::clicked);
+  f.parent.show();
+  f.parent.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f.parent));
+  edit->setFocus();
+  const QImage away = f.button->grab().toImage();
+  QTest::keyClick(edit, Qt::Key_Tab);
+  ASSERT_TRUE(f.button->hasFocus());
+  const QImage focused = f.button->grab().toImage();
+  // Dots inside the border, the face unchanged between them.
+  expect(focused, {{13, 3}, {15, 3}}, 0x000000);
+  expect(focused, {{14, 3}}, kFace);
+  expect(away, {{13, 3}, {15, 3}}, kFace);
+  QTest::keyClick(f.button, Qt::Key_Space);
+  EXPECT_EQ(clicks.count(), 1);
+
+  QAccessibleInterface* button = QAccessible::queryAccessibleInterface(f.button);
+  EXPECT_EQ(button->role(), QAccessible::Button);
+  EXPECT_EQ(button->text(QAccessible::Name), QString::fromUtf8("Schließen"));
+  button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QApplication::processEvents();
+  EXPECT_EQ(clicks.count(), 2);
 }
 
 }  // namespace

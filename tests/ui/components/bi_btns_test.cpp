@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -131,6 +132,27 @@ TEST(GradientButton, AcceleratorWinsOverMenuTitle) {
   EXPECT_EQ(clicks, 1);
   EXPECT_TRUE(ablauf->isVisible());
   ablauf->close();
+
+  // A click leaves the keyboard focus where it is. Assistive technology
+  // presses the button once its request has been answered, not while
+  // disabled, and learns the accelerator as its key.
+  edit->setFocus();
+  run->setButtonEnabled(true);
+  QTest::mouseClick(run, Qt::LeftButton);
+  EXPECT_TRUE(edit->hasFocus());
+  QAccessibleInterface* button = QAccessible::queryAccessibleInterface(run);
+  const QString press = QAccessibleActionInterface::pressAction();
+  EXPECT_EQ(button->actionInterface()->keyBindingsForAction(press), QStringList{"Alt+A"});
+  button->actionInterface()->doAction(press);
+  EXPECT_EQ(clicks, 2);
+  QApplication::processEvents();
+  EXPECT_EQ(clicks, 3);
+  run->setButtonEnabled(false);
+  EXPECT_TRUE(button->state().disabled);
+  EXPECT_FALSE(button->actionInterface()->actionNames().contains(press));
+  run->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(run, Qt::Key_Space);
+  EXPECT_EQ(clicks, 3);
 }
 
 }  // namespace
