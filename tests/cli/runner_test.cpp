@@ -1,9 +1,6 @@
 // The runner end to end, the real program on real files, and how it prints
 // texts. (The docs tests check its trace and listing on every example of
 // the help.)
-#include <sys/socket.h>
-#include <sys/un.h>
-
 #include <algorithm>
 
 #include "cli/printable.h"
@@ -122,19 +119,11 @@ TEST_F(Runner, ReadsPipesAndStandardInput) {
 // be opened for reading, a socket, is refused. The checker refuses all of
 // them, so that no pupil's file holds up the class.
 TEST_F(Runner, ASocketIsRefusedWithItsOwnReason) {
-  const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(s, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  const std::string path = (dir_ / "s.pax").string();
-  ASSERT_LT(path.size(), sizeof address.sun_path);
-  path.copy(address.sun_path, path.size());
-  ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ASSERT_TRUE(makeSocket("s.pax"));
   write("t.txt", "Fall a\nerwarte Ende = END\n");
   const Result r = shell(
       "paxamon-run s.pax; paxamon-run --check t.txt s.pax /dev/null; "
       "paxamon-run /dev/null >/dev/null");
-  ::close(s);
   EXPECT_EQ(r.out,
             "s.pax: nicht ladbar: keine gew\u00F6hnliche Datei (Ger\u00E4t, FIFO oder Socket)\n"
             "/dev/null: nicht ladbar: keine gew\u00F6hnliche Datei (Ger\u00E4t, FIFO oder "

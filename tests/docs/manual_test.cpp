@@ -2,9 +2,6 @@
 // the options they list are accepted and in --help, the exit statuses are
 // the tools' own, every message they quote is one the tools print, and the
 // operation signs, the listing and the trace example are the runner's.
-#include <sys/socket.h>
-#include <sys/un.h>
-
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -264,14 +261,7 @@ TEST_F(ManualPages, EveryQuotedMessageIsOneTheToolsPrint) {
   // The runner's every message: the four run errors, the step limit, a
   // usage error, each reason a file cannot be read for, the checker's own
   // reason and output that cannot be written.
-  const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(s, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  const std::string socketPath = (dir_ / "s.pax").string();
-  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-  socketPath.copy(address.sun_path, socketPath.size());
-  ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ASSERT_TRUE(makeSocket("s.pax"));
   write("jmp.pax", "JMP40");
   write("lda.pax", "LDA05\r\r\r\r\rx");
   const Result runner = shell(
@@ -283,7 +273,6 @@ TEST_F(ManualPages, EveryQuotedMessageIsOneTheToolsPrint) {
       "head -c 2000000 /dev/zero >big.pax; paxamon-run big.pax\n"
       "ln -s kreis1 kreis2; ln -s kreis2 kreis1; paxamon-run kreis1\n"
       "paxamon-run --check t.txt s.pax; paxamon-run end.pax >/dev/full\n");
-  ::close(s);
   std::vector<std::string> printed = lines(runner.out);
   const auto matchAll = [&printed](const Page& page, const char* title) {
     SCOPED_TRACE(page.name);
