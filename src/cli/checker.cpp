@@ -169,7 +169,8 @@ FileReport checkFile(const std::string& name, const Task& task, std::uint64_t ma
 std::string reportLine(const FileReport& report, const Task& task) {
   std::string line = printableUtf8(report.name) + ": ";
   if (report.failure != LoadFailure::None) {
-    return line + "nicht ladbar: " + std::string(loadFailureReason(report.failure)) + "\n";
+    return line + "nicht ladbar: " +
+           std::string(loadFailureReason(report.failure, FileKinds::RegularOnly)) + "\n";
   }
   line += "bestanden " + std::to_string(report.passed()) + " von " +
           std::to_string(report.verdicts.size());
@@ -193,8 +194,9 @@ std::string csvRows(const FileReport& report, const Task& task) {
   for (std::size_t i = 0; i < task.cases.size(); ++i) {
     const std::string name = printableUtf8(task.cases[i].name);
     if (report.failure != LoadFailure::None) {
-      rows += csvRow(
-          {file, name, "0", "", "nicht ladbar: " + std::string(loadFailureReason(report.failure))});
+      rows += csvRow({file, name, "0", "",
+                      "nicht ladbar: " +
+                          std::string(loadFailureReason(report.failure, FileKinds::RegularOnly))});
     } else {
       const Verdict& v = report.verdicts[i];
       rows += csvRow({file, name, v.passed ? "1" : "0", v.expected, v.found});

@@ -22,36 +22,46 @@ namespace paxamon {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Aufruf: paxamon-run [--trace] [--max-steps N] DATEI\n"
-    "        paxamon-run --check AUFGABE [--csv] [--max-steps N] DATEI...\n"
+    "Aufruf: paxamon-run [--trace] [--max-steps N] [--] DATEI\n"
+    "        paxamon-run --check AUFGABE [--csv] [--max-steps N] [--] DATEI...\n"
+    "        paxamon-run --help | --version\n"
     "\n"
     "Führt das Paxamon-Programm DATEI (.pax) ab Zelle 0 im Gesamtdurchlauf aus\n"
     "und gibt danach IR, PC, XR, AK und die 32 Speicherzellen aus. DATEI darf\n"
-    "auch eine Pipe sein; \"-\" liest das Programm von der Standardeingabe.\n"
+    "auch eine Pipe, ein FIFO oder ein Gerät sein; \"-\" liest das Programm von\n"
+    "der Standardeingabe.\n"
     "\n"
-    "  --trace         nach jedem Schritt eine Zeile mit 8 Feldern (TAB-getrennt):\n"
-    "                  PC, Adresse der Zelle, IR, XR, AK, Zeichen, Steuerpfad, Datenpfad\n"
-    "  --max-steps N   nach N Schritten anhalten (N >= 1, Vorgabe 1000000)\n"
-    "  --help          diese Hilfe\n"
-    "\n"
-    "  --check AUFGABE jede DATEI mit jedem Fall der Aufgabendatei AUFGABE\n"
-    "                  prüfen; je DATEI eine Zeile: bestandene Fälle und der\n"
-    "                  erste nicht bestandene mit Erwartung und Befund\n"
-    "                  (Aufbau der Aufgabendatei: man paxamon-run)\n"
-    "  --csv           mit --check: CSV, eine Zeile je DATEI und Fall\n"
+    "  --trace              nach jedem vollständigen Schritt eine Zeile mit\n"
+    "                       8 Feldern (TAB-getrennt): PC, Adresse der Zelle,\n"
+    "                       IR, XR, AK, Zeichen, Steuerweg, Datenweg\n"
+    "  --max-steps N, --max-steps=N\n"
+    "                       nach N Schritten anhalten (N >= 1, Vorgabe 1000000)\n"
+    "  --check AUFGABE, --check=AUFGABE\n"
+    "                       jede DATEI mit jedem Fall der Aufgabendatei AUFGABE\n"
+    "                       prüfen; je DATEI eine Zeile: bestandene Fälle und\n"
+    "                       der erste nicht bestandene mit Erwartung und Befund\n"
+    "                       (Aufbau der Aufgabendatei: man paxamon-run)\n"
+    "  --csv                mit --check: CSV, eine Zeile je DATEI und Fall\n"
+    "  --                   Ende der Optionen: jedes weitere Argument ist eine\n"
+    "                       DATEI, auch eines mit \"-\" am Anfang; \"-\" ist dann\n"
+    "                       die Datei namens \"-\"\n"
+    "  --help               diese Hilfe\n"
+    "  --version            die Version\n"
     "\n"
     "Texte erscheinen in UTF-8; Steuerzeichen werden umschrieben, damit jede\n"
     "Ausgabe eine Zeile bleibt: \\n, \\t, \\r, \\\\ für den Backslash und \\xNN\n"
     "(hexadezimal) für die übrigen Steuerzeichen und die fünf in Windows-1252\n"
     "nicht belegten Bytes 81, 8D, 8F, 90, 9D.\n"
     "\n"
-    "Ende: 0 nach END oder hinter Zelle 31, 1 nach einem Laufzeitfehler,\n"
+    "Exit-Status: 0 nach END oder hinter Zelle 31, 1 nach einem Laufzeitfehler,\n"
     "2 bei falschem Aufruf, unlesbarer Datei oder wenn die Ausgabe nicht\n"
     "geschrieben werden kann, 3 bei Erreichen von --max-steps.\n"
     "Mit --check: 0 wenn jede DATEI jeden Fall besteht, 1 wenn ein Fall nicht\n"
     "besteht oder eine DATEI nicht ladbar ist, 2 bei falschem Aufruf, fehlerhafter\n"
     "Aufgabendatei (mit Zeilennummer) oder wenn die Ausgabe nicht geschrieben\n"
     "werden kann.\n";
+
+constexpr std::string_view kVersionLine = "paxamon-run (Paxamon) " PAXAMON_VERSION "\n";
 
 constexpr int kExitOk = 0;
 constexpr int kExitRunError = 1;
@@ -119,11 +129,11 @@ class PrintingView final : public HeadlessView {
   bool trace_;
 };
 
+// One line on what is wrong and where to read more, as Debian's tools do.
 int usageError(std::string_view message) {
   put(stderr, "paxamon-run: ");
   put(stderr, message);
-  put(stderr, "\n\n");
-  put(stderr, kUsage);
+  put(stderr, "\n\u201Epaxamon-run --help\u201C liefert weitere Informationen.\n");
   return kExitUsage;
 }
 
@@ -144,16 +154,15 @@ bool parseSteps(std::string_view text, std::uint64_t& steps) {
 
 // The first line is the window's message for the failure; the second names
 // the file and the reason.
-int loadError(const char* file, const LoadResult& loaded) {
-  const bool fromStdin = std::strcmp(file, "-") == 0;
+int loadError(const char* file, bool fromStdin, const LoadResult& loaded) {
   if (!fromStdin && !programFileExists(file)) {
     put(stderr, "FEHLER: Die Datei ist nicht vorhanden oder läßt sich nicht öffnen\n");
   } else {
     put(stderr, "Fehler beim Laden der angegebenen Datei!\n");
   }
   const std::string name = fromStdin ? "Standardeingabe" : printableUtf8(file);
-  put(stderr,
-      "paxamon-run: " + name + ": " + std::string(loadFailureReason(loaded.failure)) + "\n");
+  put(stderr, "paxamon-run: " + name + ": " +
+                  std::string(loadFailureReason(loaded.failure, FileKinds::Streams)) + "\n");
   return kExitUsage;
 }
 
@@ -193,10 +202,14 @@ int runnerMain(int argc, char** argv) {
   const char* taskFile = nullptr;
   std::vector<const char*> files;
   bool optionsEnded = false;
+  bool standardInput = false;  // "-" before "--": the runner's program comes from stdin
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (!optionsEnded && arg == "--help") {
       put(stdout, kUsage);
+      return kExitOk;
+    } else if (!optionsEnded && arg == "--version") {
+      put(stdout, kVersionLine);
       return kExitOk;
     } else if (!optionsEnded && arg == "--trace") {
       trace = true;
@@ -225,8 +238,9 @@ int runnerMain(int argc, char** argv) {
     } else if (!optionsEnded && arg == "--") {
       optionsEnded = true;
     } else if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
-      return usageError("unbekannte Option " + printableUtf8(arg));
+      return usageError("unbekannte Option: " + printableUtf8(arg));
     } else {
+      if (!optionsEnded && arg == "-" && files.empty()) standardInput = true;
       files.push_back(argv[i]);
     }
   }
@@ -236,13 +250,13 @@ int runnerMain(int argc, char** argv) {
     return checkMain(taskFile, files, csv, maxSteps);
   }
   if (csv) return usageError("--csv nur mit --check");
-  if (files.size() > 1) return usageError("nur eine DATEI angeben");
+  if (files.size() > 1) return usageError("nur eine DATEI ist erlaubt");
   const char* file = files.front();
 
-  // A pipe or FIFO is read like every tool reads it; "-" is standard input.
-  const LoadResult loaded = std::strcmp(file, "-") == 0 ? readProgramFrom(STDIN_FILENO)
-                                                        : loadProgramFile(file, FileKinds::Streams);
-  if (!loaded) return loadError(file, loaded);
+  // A pipe, FIFO or device is read like every tool reads it.
+  const LoadResult loaded =
+      standardInput ? readProgramFrom(STDIN_FILENO) : loadProgramFile(file, FileKinds::Streams);
+  if (!loaded) return loadError(file, standardInput, loaded);
 
   MachineState state;
   state.singleStep = false;

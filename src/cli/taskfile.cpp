@@ -8,6 +8,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <optional>
 
@@ -92,11 +93,12 @@ std::string characterMistake(std::string_view line) {
 }
 
 // The Windows-1252 text of a value, or nothing when a character cannot
-// stand in a cell.
+// stand in a cell. A tab can: a loaded file may hold one, and the runner
+// prints it as \t. The other control characters never reach here.
 std::optional<std::string> toCellBytes(std::string_view utf8, std::string& mistake) {
   std::string bytes;
   for (const char32_t cp : decodeUtf8(utf8)) {
-    const std::optional<unsigned char> byte = cp < 0x20 ? std::nullopt : codePointToCp1252(cp);
+    const std::optional<unsigned char> byte = codePointToCp1252(cp);
     if (!byte) {
       std::string ch;
       appendUtf8(ch, cp);
@@ -299,6 +301,17 @@ class Parser {
       std::string mistake;
       std::optional<std::string> text = toCellBytes(value, mistake);
       if (!text || !isRunErrorText(*text)) {
+        // The program's spelling, not the correct German one.
+        const std::size_t typo = value.find("Fehlerhafte Adress-Angabe");
+        if (typo != std::string_view::npos) {
+          std::string asShown(value);
+          asShown.replace(typo, std::strlen("Fehlerhafte"), "Fehlerhalfte");
+          if (isRunErrorText(asShown)) {
+            return fail(quotedUtf8(value) +
+                        " ist kein Laufzeitfehler, den Paxamon meldet: Paxamon schreibt "
+                        "\"Fehlerhalfte Adress-Angabe\" (mit l)");
+          }
+        }
         return fail(quotedUtf8(value) +
                     " ist kein Laufzeitfehler, den Paxamon meldet (etwa \"FEHLER: Keine Daten in "
                     "Speicherzelle 20 gefunden\")");

@@ -26,6 +26,7 @@ TEST(TaskFile, ReadsCasesCellsAndExpectations) {
       "  zelle 10 =  17 \r\n"
       "  Zelle 05 = \" 4\"\r\n"
       "  Zelle 3 = \"\"\r\n"
+      "  Zelle 4 = \"a\tb\"\r\n"
       "  Zelle 31 = Bär € LDA 12 = x\r\n"
       "  ERWARTE Zelle 12 = 42\r\n"
       "  erwarte ak=-7\r\n"
@@ -46,7 +47,7 @@ TEST(TaskFile, ReadsCasesCellsAndExpectations) {
   for (const Expectation& e : c.expectations)
     read += std::string(subjectName(e.subject)) + std::to_string(e.cell) + "=" + e.text + ";";
   // Texts in Windows-1252, the IR display upper-cased.
-  EXPECT_EQ(read, "10=17;5= 4;3=;31=B\xE4r \x80 LDA 12 = x;Zelle12=42;AK0=-7;IR0=END;XR0=;");
+  EXPECT_EQ(read, "10=17;5= 4;3=;4=a\tb;31=B\xE4r \x80 LDA 12 = x;Zelle12=42;AK0=-7;IR0=END;XR0=;");
   EXPECT_EQ(c.ending, EndingKind::Error);
   EXPECT_EQ(c.errorText,
             "FEHLER: Division durch 0 (Inhalt der Speicherzelle 5) ist nicht zul\xE4ssig");
@@ -70,9 +71,11 @@ TEST(TaskFile, MistakesAreReportedWithTheirLine) {
       {"Fall a\nerwarte AK = +5\n", 2, "AK zeigt eine ganze Zahl"},
       {"Fall a\nerwarte IR = LDA1234\n", 2, "IR zeigt höchstens 6 Zeichen"},
       {"Fall a\nerwarte Ende = fertig\n", 2, "\"Ende\" ist END"},
-      // The program's own spelling is "Fehlerhalfte"; a typo would fail every pupil.
+      // The program's own spelling is "Fehlerhalfte"; the correct German would
+      // fail every pupil, so the message names the program's spelling.
       {"Fall a\nerwarte Ende = FEHLER: Fehlerhafte Adress-Angabe in Speicherzelle 9", 2,
-       "kein Laufzeitfehler"},
+       "Paxamon schreibt \"Fehlerhalfte Adress-Angabe\""},
+      {"Fall a\nerwarte Ende = FEHLER: Keine Daten in Zelle 9", 2, "kein Laufzeitfehler"},
       {"Fall a\nZelle 1 = →\nerwarte AK = 1\n", 2, "\"→\" kann in keiner Zelle"},
       {"Fall a\n# gro\xDF\nerwarte AK = 1\n", 2, "kein gültiges UTF-8"},  // saved as Windows-1252
       {"Fall a\nerwarte AK = 1\x1B[2J\n", 2, "Steuerzeichen \\x1B"},

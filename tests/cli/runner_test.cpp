@@ -67,6 +67,11 @@ TEST_F(Runner, ExitCodesAndMessages) {
       {"--max-steps=1 loop.pax", 3, "paxamon-run: nach 1 Schritten angehalten (--max-steps)\n"},
       {"--max-steps 1 end.pax", 0, ""},  // ending by itself at the limit is no stop
       {"--help", 0, ""},
+      {"--version", 0, ""},
+      // A usage error: one line and where to read more, as Debian's tools do.
+      {"-h end.pax", 2,
+       "paxamon-run: unbekannte Option: -h\n"
+       "\u201Epaxamon-run --help\u201C liefert weitere Informationen.\n"},
   };
   for (const auto& run : runs) {
     const Result r = shell("paxamon-run "s + run.args);
@@ -99,11 +104,35 @@ TEST_F(Runner, ReadsPipesAndStandardInput) {
     EXPECT_EQ(r.status, 0) << script;
     EXPECT_NE(r.out.find("\nAK=7\n"), std::string::npos) << script;
   }
-  const Result r = shell("head -c 2000000 /dev/zero | paxamon-run -");
+  // After "--", "-" is a file of that name.
+  write("-", "LDA02\rEND\r9");
+  Result r = shell("printf 'END' | paxamon-run -- -");
+  EXPECT_NE(r.out.find("\nAK=9\n"), std::string::npos) << r.out;
+  r = shell("head -c 2000000 /dev/zero | paxamon-run -");
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err, kNotLoaded +
                        "paxamon-run: Standardeingabe: zu groß (höchstens 1 MiB Text in den 32 "
                        "Zellen)\n");
+}
+
+// The runner reads devices and FIFOs as every tool does; only what cannot
+// be opened for reading, a socket, is refused. The checker refuses all of
+// them, so that no pupil's file holds up the class.
+TEST_F(Runner, ASocketIsRefusedWithItsOwnReason) {
+  ASSERT_TRUE(makeSocket("s.pax"));
+  write("t.txt", "Fall a\nerwarte Ende = END\n");
+  const Result r = shell(
+      "paxamon-run s.pax; paxamon-run --check t.txt s.pax /dev/null; "
+      "paxamon-run /dev/null >/dev/null");
+  EXPECT_EQ(r.out,
+            "s.pax: nicht ladbar: keine gew\u00F6hnliche Datei (Ger\u00E4t, FIFO oder Socket)\n"
+            "/dev/null: nicht ladbar: keine gew\u00F6hnliche Datei (Ger\u00E4t, FIFO oder "
+            "Socket)\n");
+  // /dev/null is an empty program, whose cell 0 holds no instruction.
+  EXPECT_EQ(r.err, kNotLoaded +
+                       "paxamon-run: s.pax: ein Socket oder ein Ger\u00E4t, das sich nicht "
+                       "\u00F6ffnen l\u00E4sst\n"
+                       "FEHLER: Unbekannter Befehl in Speicherzelle 0\n");
 }
 
 TEST_F(Runner, OutputThatCannotBeWrittenIsAnError) {

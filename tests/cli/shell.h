@@ -3,6 +3,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,6 +32,19 @@ class ShellTest : public testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
   void write(const std::string& name, std::string_view bytes) const {
     std::ofstream(dir_ / name, std::ios::binary) << bytes;
+  }
+  // A socket file of that name; it stays when its socket is closed.
+  bool makeSocket(const std::string& name) const {
+    const std::string path = (dir_ / name).string();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) return false;
+    path.copy(address.sun_path, path.size());
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound =
+        s >= 0 && ::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (s >= 0) ::close(s);
+    return bound;
   }
   // Runs the script in `cwd`, by default the test's folder.
   Result shell(const std::string& script, const fs::path& cwd = {}) const {

@@ -41,7 +41,7 @@ TEST(CommandLine, HelpVersionAndMistakesNeedNoDisplay) {
   EXPECT_EQ(out, "Paxamon 1.01\n");
   std::tie(status, out) = runWithoutDisplay("--help");
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(out.rfind("Aufruf: paxamon [--help] [--version] [DATEI]\n", 0), 0u) << out;
+  EXPECT_EQ(out.rfind("Aufruf: paxamon [--help] [--version] [--] [DATEI]\n", 0), 0u) << out;
   std::tie(status, out) = runWithoutDisplay("--gibtsnicht");
   EXPECT_EQ(status, 2);
   EXPECT_EQ(out.rfind("paxamon: unbekannte Option: --gibtsnicht\n", 0), 0u) << out;

@@ -50,6 +50,7 @@ expected=$(
       usr/share/doc/paxamon/Kurzreferenz.pdf usr/share/doc/paxamon/Lehrkraefte.md \
       usr/share/doc/paxamon/changelog.Debian.gz \
       usr/share/man/man1/paxamon.1.gz usr/share/man/man1/paxamon-run.1.gz \
+      usr/share/man/de/man1/paxamon.1.gz usr/share/man/de/man1/paxamon-run.1.gz \
       usr/share/metainfo/de.paxamon.Paxamon.metainfo.xml usr/share/mime/packages/paxamon.xml \
       usr/share/paxamon/Paxamon.hlp usr/share/pixmaps/paxamon.xpm \
       usr/share/icons/hicolor/scalable/apps/paxamon.svg \

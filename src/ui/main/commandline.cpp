@@ -2,16 +2,25 @@
 
 #include <string_view>
 
+#include "cli/printable.h"
+
 namespace paxamon {
 
 const char* const kUsage =
-    "Aufruf: paxamon [--help] [--version] [DATEI]\n"
+    "Aufruf: paxamon [--help] [--version] [--] [DATEI]\n"
     "\n"
     "Startet Paxamon, die Simulation eines Von-Neumann-Rechners. Mit DATEI\n"
     "(einem Programm, .pax) wird dieses Programm beim Start geladen.\n"
     "\n"
     "  --help      diese Hilfe\n"
-    "  --version   die Version\n";
+    "  --version   die Version\n"
+    "  --          Ende der Optionen: das nächste Argument ist die DATEI,\n"
+    "              auch wenn es mit \"-\" beginnt\n"
+    "\n"
+    "Exit-Status: 0 wenn das Fenster geschlossen wurde oder nach --help und\n"
+    "--version, 2 bei falschem Aufruf.\n";
+
+const char* const kUsageHint = "\u201Epaxamon --help\u201C liefert weitere Informationen.\n";
 
 const char* const kVersionLine = "Paxamon " PAXAMON_VERSION "\n";
 
@@ -27,7 +36,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
     } else if (options && arg == "--version") {
       return {CommandLine::Action::Version, {}, {}};
     } else if (options && arg.size() > 1 && arg.front() == '-') {
-      return {CommandLine::Action::UsageError, {}, "unbekannte Option: " + std::string(arg)};
+      return {CommandLine::Action::UsageError, {}, "unbekannte Option: " + printableUtf8(arg)};
     } else if (!line.file.empty() || arg.empty()) {
       return {CommandLine::Action::UsageError,
               {},

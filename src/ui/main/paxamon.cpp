@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
       std::fputs(paxamon::kVersionLine, stdout);
       return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
     case paxamon::CommandLine::Action::UsageError:
-      std::fprintf(stderr, "paxamon: %s\n\n%s", command.error.c_str(), paxamon::kUsage);
+      std::fprintf(stderr, "paxamon: %s\n%s", command.error.c_str(), paxamon::kUsageHint);
       return 2;
     case paxamon::CommandLine::Action::Start:
       break;
