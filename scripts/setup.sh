@@ -17,7 +17,9 @@ packages=(
   xvfb xauth openbox                 # the real-window tests: a virtual display, a window manager,
   libx11-dev libxtst-dev             # X input,
   tesseract-ocr tesseract-ocr-deu    # and reading the screen
-  dpkg-dev file                      # the Debian package: dpkg-shlibdeps and file, which CPack uses
+  dpkg-dev debhelper groff           # the Debian package: dpkg-buildpackage, debhelper, and
+                                     # groff, which debian/control names for building
+  lintian devscripts blhc            # its checks: lintian, hardening-check, the build log's flags
   desktop-file-utils appstream       # checks of the desktop entry and the AppStream metainfo
   shared-mime-info xdg-utils         # the program-file type: its database and xdg-mime,
   libfile-mimeinfo-perl              # which outside a desktop session asks mimetype for a file's type
@@ -34,7 +36,9 @@ setup: this is not a Debian system, so nothing is installed. Paxamon needs:
   to test:    GoogleTest and GoogleMock, Google Benchmark, Xvfb, openbox,
               the X11 and XTest headers, tesseract with German language data;
               desktop-file-utils, AppStream, shared-mime-info, xdg-utils and
-              File::MimeInfo (the package tests skip what is missing)
+              File::MimeInfo (the package tests skip what is missing, and
+              on Debian also use dpkg-dev, debhelper, lintian, devscripts
+              and blhc)
 Install them with your distribution's package manager; the build goes on
 with what is there.
 MSG

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The files a desktop and a software centre read, through their validators:
 #   metadata_test.sh desktop ENTRY.desktop
-#   metadata_test.sh metainfo METAINFO.xml VERSION
+#   metadata_test.sh metainfo METAINFO.xml CHANGELOG
 #   metadata_test.sh manuals VERSION PAGE...
 set -euo pipefail
 . "${BASH_SOURCE[0]%/*}/common.sh"
@@ -17,8 +17,13 @@ desktop)
   ;;
 metainfo)
   need appstreamcli appstream
+  need dpkg-parsechangelog dpkg-dev
   appstreamcli validate --no-net "$2" || fail "appstreamcli validate --no-net $2"
-  grep -q "<release version=\"$3\"" "$2" || fail "$2: no release $3"
+  # The release of the changelog's top entry, as dpkg reads it.
+  version=$(dpkg-parsechangelog -l "$3" -S Version)
+  date=$(date -d "$(dpkg-parsechangelog -l "$3" -S Date | cut -d' ' -f2-4)" +%F)
+  release="<release version=\"${version%-*}\" date=\"$date\"/>"
+  grep -qF "$release" "$2" || fail "$2: no $release"
   ;;
 manuals)
   need groff groff-base

@@ -325,24 +325,35 @@ void HelpViewer::setHelpFile(const QString& name) {
   name_ = cleaned;
 }
 
-QString HelpViewer::resolvedPath() const {
-  if (name_.isEmpty()) return {};
-  if (QDir::isAbsolutePath(name_)) return QFileInfo::exists(name_) ? name_ : QString();
-  const QString programFolder = QCoreApplication::applicationDirPath();
-  for (const QString& folder :
-       {QDir::currentPath(), programFolder, programFolder + QStringLiteral("/../share/paxamon")}) {
-    const QString path = QDir(folder).filePath(name_);
+QString installedDataFolder(const QString& programFolder) {
+  return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(PAXAMON_INSTALLED_DATA)));
+}
+
+QString locateHelpFile(const QString& name, const QString& workingFolder,
+                       const QString& programFolder) {
+  if (name.isEmpty()) return {};
+  if (QDir::isAbsolutePath(name)) return QFileInfo::exists(name) ? name : QString();
+  // An installed program shows the help of its own version, whatever lies
+  // in the pupil's folder; a build tree has no such folder, so there the
+  // working folder comes first.
+  for (const QString& folder : {installedDataFolder(programFolder), workingFolder, programFolder}) {
+    const QString path = QDir(folder).filePath(name);
     if (QFileInfo(path).isFile()) return path;
   }
   return {};
 }
 
+QString HelpViewer::resolvedPath() const {
+  return locateHelpFile(name_, QDir::currentPath(), QCoreApplication::applicationDirPath());
+}
+
 std::shared_ptr<const HelpFile> HelpViewer::file() {
   const QString path = resolvedPath();
   if (path.isEmpty()) {
-    tell(QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden, weder im Arbeitsverzeichnis "
-                        "noch im Programmverzeichnis noch in dessen ../share/paxamon.")
-             .arg(QFileInfo(name_).fileName()));
+    tell(QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden, weder in %2 noch im "
+                        "Arbeitsverzeichnis noch im Programmverzeichnis.")
+             .arg(QFileInfo(name_).fileName(),
+                  installedDataFolder(QCoreApplication::applicationDirPath())));
     return nullptr;
   }
   const QFileInfo info(path);

@@ -10,10 +10,8 @@
 // The help window is not modal: a topic list, a keyword index with a search
 // field, and the topic text. It opens beside the window that asked, where
 // the screen has room, and closes with Escape. The help file (see helpfile.h) is named
-// "Paxamon.hlp" unless set otherwise; a relative name is looked up in the
-// current working directory first, then beside the executable, then in
-// ../share/paxamon from the executable (an installed program), at every
-// request. When there is no file, or no topic for a context number, the
+// "Paxamon.hlp" unless set otherwise and looked up at every request (see
+// locateHelpFile). When there is no file, or no topic for a context number, the
 // viewer says so in a small box of its own (not modal, as the separate
 // help program's box would be).
 //
@@ -46,6 +44,17 @@ struct HelpRequest {
 };
 
 TestHook<void(const HelpRequest&)>& helpRequestHook();
+
+// The folder of an installed program's data (its help, the examples):
+// ../share/paxamon from the program's folder, cleaned.
+QString installedDataFolder(const QString& programFolder);
+
+// Where the help file NAME is found; empty when it is nowhere. An absolute
+// name stands as it is. A relative one is looked up in the installed data
+// folder, where an installed program has its help, then in WORKINGFOLDER,
+// then in PROGRAMFOLDER (where a build tree has its copy).
+QString locateHelpFile(const QString& name, const QString& workingFolder,
+                       const QString& programFolder);
 
 class HelpWindow;
 
