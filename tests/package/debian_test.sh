@@ -24,6 +24,7 @@ packages() { (cd "$1" && ls -- *.deb 2>/dev/null) || true; }
 # build_into SOURCE FOLDER: the build of scripts/package.sh, its log kept.
 build_into() {
   local log=$2/package.log
+  mkdir -p "$2"
   "$1/scripts/package.sh" --no-setup --work "$2" --out "$2" >"$2/script.log" 2>&1 ||
     fail "scripts/package.sh: $(cat "$2/script.log")"
   [ -n "$(packages "$2")" ] || fail "scripts/package.sh left no package in $2"
@@ -33,7 +34,6 @@ build_into() {
 case "$1" in
 build)
   rm -rf "$3"
-  mkdir -p "$3"
   umask 022
   TZ=UTC LC_ALL=C.UTF-8 build_into "$2" "$3"
   for package in paxamon paxamon-dbgsym; do
@@ -77,7 +77,7 @@ lintian)
   done
   changes=$(ls "$3"/paxamon_*_"$arch".changes)
   # Errors and warnings fail, and so does an override lintian no longer needs.
-  out=$(lintian --info --display-info --pedantic --fail-on error,warning "$changes" 2>&1) ||
+  out=$(lintian --display-info --pedantic --fail-on error,warning "$changes" 2>&1) ||
     fail "lintian: $out"
   echo "$out"
   if grep -E '(unused|mismatched)-override' <<<"$out"; then

@@ -48,7 +48,7 @@ expected=$(
   {
     printf '%s\n' usr/bin/paxamon usr/bin/paxamon-run \
       usr/share/applications/paxamon.desktop usr/share/doc/paxamon/copyright \
-      usr/share/doc/paxamon/changelog.Debian.gz \
+      usr/share/doc/paxamon/changelog.Debian.gz usr/share/lintian/overrides/paxamon \
       usr/share/man/man1/paxamon.1.gz usr/share/man/man1/paxamon-run.1.gz \
       usr/share/metainfo/de.paxamon.Paxamon.metainfo.xml usr/share/mime/packages/paxamon.xml \
       usr/share/paxamon/Paxamon.hlp usr/share/pixmaps/paxamon.xpm \
