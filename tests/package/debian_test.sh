@@ -6,10 +6,11 @@
 #                                            blhc on the build log
 #   debian_test.sh lintian SOURCE FOLDER     no error or warning; every
 #                                            override reasoned and still needed
-#   debian_test.sh reproducible SOURCE FOLDER  a second build elsewhere, at
-#                                            another time, in another time
-#                                            zone, locale and umask, gives the
-#                                            same bytes
+#   debian_test.sh reproducible FOLDER       a rebuild from the source
+#                                            package elsewhere, at another
+#                                            time, in another time zone,
+#                                            locale and umask, gives the same
+#                                            bytes
 # FOLDER holds the first build's packages, .changes and log.
 set -euo pipefail
 . "${BASH_SOURCE[0]%/*}/common.sh"
@@ -85,20 +86,28 @@ lintian)
   fi
   ;;
 reproducible)
-  second=$(mktemp -d /tmp/paxamon-second-package-build.XXXXXX)
+  need dpkg-source dpkg-dev
+  # A rebuild as a rebuilder makes it: from the source package, with the
+  # first build's SOURCE_DATE_EPOCH from its .buildinfo.
+  second=$(mktemp -d /tmp/paxamon-rebuild.XXXXXX)
   trap 'rm -rf "$second"' EXIT
-  (umask 002 && TZ=Etc/GMT-14 LC_ALL=C build_into "$2" "$second/in/a/longer/path")
+  rebuild=$second/in/a/longer/path
+  epoch=$(sed -n 's/^ SOURCE_DATE_EPOCH="\([0-9]*\)"$/\1/p' "$3"/paxamon_*_"$arch".buildinfo)
+  [ -n "$epoch" ] || fail "the .buildinfo names no SOURCE_DATE_EPOCH"
+  dpkg-source -x "$3"/paxamon_*.dsc "$rebuild/paxamon" >"$second/source.log" 2>&1 ||
+    fail "dpkg-source -x: $(cat "$second/source.log")"
+  (cd "$rebuild/paxamon" && umask 002 &&
+    TZ=Etc/GMT-14 LC_ALL=C SOURCE_DATE_EPOCH=$epoch dpkg-buildpackage -us -uc -b -J"$(nproc)") \
+    >"$second/build.log" 2>&1 || fail "dpkg-buildpackage: $(tail -n 60 "$second/build.log")"
   first=$(packages "$3")
-  [ "$first" = "$(packages "$second/in/a/longer/path")" ] ||
-    fail "the builds made different packages: $first / $(packages "$second/in/a/longer/path")"
+  [ "$first" = "$(packages "$rebuild")" ] ||
+    fail "the builds made different packages: $first / $(packages "$rebuild")"
   for deb in $first; do
-    a=$3/$deb
-    b=$second/in/a/longer/path/$deb
-    cmp -s "$a" "$b" && continue
+    cmp -s "$3/$deb" "$rebuild/$deb" && continue
     mkdir "$second/x1" "$second/x2"
-    dpkg-deb -R "$a" "$second/x1"
-    dpkg-deb -R "$b" "$second/x2"
-    fail "$deb differs between the builds: $(diff <(dpkg-deb -c "$a") <(dpkg-deb -c "$b"))
+    dpkg-deb -R "$3/$deb" "$second/x1"
+    dpkg-deb -R "$rebuild/$deb" "$second/x2"
+    fail "$deb differs between the builds: $(diff <(dpkg-deb -c "$3/$deb") <(dpkg-deb -c "$rebuild/$deb"))
 $(diff -rq "$second/x1" "$second/x2")"
   done
   ;;
