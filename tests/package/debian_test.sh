@@ -87,27 +87,29 @@ lintian)
   ;;
 reproducible)
   need dpkg-source dpkg-dev
+  first_build=$2
   # A rebuild as a rebuilder makes it: from the source package, with the
   # first build's SOURCE_DATE_EPOCH from its .buildinfo.
   second=$(mktemp -d /tmp/paxamon-rebuild.XXXXXX)
   trap 'rm -rf "$second"' EXIT
   rebuild=$second/in/a/longer/path
-  epoch=$(sed -n 's/^ SOURCE_DATE_EPOCH="\([0-9]*\)"$/\1/p' "$3"/paxamon_*_"$arch".buildinfo)
+  epoch=$(sed -n 's/^ SOURCE_DATE_EPOCH="\([0-9]*\)"$/\1/p' "$first_build"/paxamon_*_"$arch".buildinfo)
   [ -n "$epoch" ] || fail "the .buildinfo names no SOURCE_DATE_EPOCH"
-  dpkg-source -x "$3"/paxamon_*.dsc "$rebuild/paxamon" >"$second/source.log" 2>&1 ||
+  mkdir -p "$rebuild"
+  dpkg-source -x "$first_build"/paxamon_*.dsc "$rebuild/paxamon" >"$second/source.log" 2>&1 ||
     fail "dpkg-source -x: $(cat "$second/source.log")"
   (cd "$rebuild/paxamon" && umask 002 &&
     TZ=Etc/GMT-14 LC_ALL=C SOURCE_DATE_EPOCH=$epoch dpkg-buildpackage -us -uc -b -J"$(nproc)") \
     >"$second/build.log" 2>&1 || fail "dpkg-buildpackage: $(tail -n 60 "$second/build.log")"
-  first=$(packages "$3")
+  first=$(packages "$first_build")
   [ "$first" = "$(packages "$rebuild")" ] ||
     fail "the builds made different packages: $first / $(packages "$rebuild")"
   for deb in $first; do
-    cmp -s "$3/$deb" "$rebuild/$deb" && continue
+    cmp -s "$first_build/$deb" "$rebuild/$deb" && continue
     mkdir "$second/x1" "$second/x2"
-    dpkg-deb -R "$3/$deb" "$second/x1"
+    dpkg-deb -R "$first_build/$deb" "$second/x1"
     dpkg-deb -R "$rebuild/$deb" "$second/x2"
-    fail "$deb differs between the builds: $(diff <(dpkg-deb -c "$3/$deb") <(dpkg-deb -c "$rebuild/$deb"))
+    fail "$deb differs between the builds: $(diff <(dpkg-deb -c "$first_build/$deb") <(dpkg-deb -c "$rebuild/$deb"))
 $(diff -rq "$second/x1" "$second/x2")"
   done
   ;;
