@@ -19,7 +19,8 @@ packages=(
   tesseract-ocr tesseract-ocr-deu    # and reading the screen;
   dbus-daemon at-spi2-core           # what a screen reader reads: a session bus, the
   libatspi2.0-dev                    # accessibility bus (AT-SPI) and its client library
-  dpkg-dev file                      # the Debian package: dpkg-shlibdeps and file, which CPack uses
+  dpkg-dev debhelper                 # the Debian package: dpkg-buildpackage and debhelper,
+  lintian devscripts blhc            # and its checks: lintian, hardening-check, the build log's flags
   desktop-file-utils appstream       # checks of the desktop entry and the AppStream metainfo
   shared-mime-info xdg-utils         # the program-file type: its database and xdg-mime,
   libfile-mimeinfo-perl              # which outside a desktop session asks mimetype for a file's type
@@ -39,8 +40,10 @@ setup: this is not a Debian system, so nothing is installed. Paxamon needs:
               the X11 and XTest headers, tesseract with German language data,
               dbus-daemon, at-spi2-core and libatspi (development files);
               desktop-file-utils, AppStream, shared-mime-info, xdg-utils and
-              File::MimeInfo (the package tests skip what is missing);
-              poppler-utils (pdfinfo, pdftotext) for the reference card's test
+              File::MimeInfo (the package tests skip what is missing, and
+              on Debian also use dpkg-dev, debhelper, lintian, devscripts
+              and blhc); poppler-utils (pdfinfo, pdftotext) for the
+              reference card's test
 Install them with your distribution's package manager; the build goes on
 with what is there.
 MSG

@@ -11,6 +11,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <tuple>
 
 namespace paxamon {
 
@@ -325,8 +326,9 @@ bool rewriteInPlace(const fs::path& target, const std::string& content, const st
                        ::ftruncate(fd.get(), static_cast<off_t>(content.size())) == 0 &&
                        ::fsync(fd.get()) == 0;
   if (!written) {
+    // Best effort: the save fails either way.
     pwriteAll(fd.get(), previous);
-    ::ftruncate(fd.get(), static_cast<off_t>(previous.size()));
+    std::ignore = ::ftruncate(fd.get(), static_cast<off_t>(previous.size()));
     ::fsync(fd.get());
     return false;
   }

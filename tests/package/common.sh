@@ -17,7 +17,7 @@ fail() {
 }
 
 # scratch BUILD: a temporary folder in $tmp, removed when the test ends.
-# cmake --install and cpack overwrite the build's install manifest, which a
+# cmake --install overwrites the build's install manifest, which a
 # user may keep to remove an installation, so it is put back then as well.
 scratch() {
   tmp=$(mktemp -d)

@@ -27,9 +27,8 @@ png_size() {
   echo "$((16#${header:32:8}))x$((16#${header:40:8}))"
 }
 icons=$share/icons/hicolor
-for picture in apps/paxamon:32 apps/paxamon:48 apps/paxamon:64 apps/paxamon:128 \
-  apps/paxamon:256 mimetypes/application-x-paxamon:32 mimetypes/application-x-paxamon:48 \
-  mimetypes/application-x-paxamon:64 mimetypes/application-x-paxamon:128; do
+for picture in apps/paxamon:{16,22,24,32,48,64,128,256} \
+  mimetypes/application-x-paxamon:{16,22,24,32,48,64,128}; do
   name=${picture%:*}
   size=${picture#*:}x${picture#*:}
   file=$icons/$size/$name.png

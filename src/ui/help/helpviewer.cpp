@@ -351,28 +351,44 @@ void HelpViewer::setHelpFile(const QString& name) {
   name_ = cleaned;
 }
 
-QString HelpViewer::resolvedPath() const {
-  return find(name_, QStringLiteral("../share/paxamon"));
+QString installedDataFolder(const QString& programFolder) {
+  return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(PAXAMON_INSTALLED_DATA)));
 }
 
-QString HelpViewer::find(const QString& name, const QString& installedFolder) {
+QString installedDocumentFolder(const QString& programFolder) {
+  return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(PAXAMON_INSTALLED_DOC)));
+}
+
+QString locateProgramFile(const QString& name, const QString& installedFolder,
+                          const QString& workingFolder, const QString& programFolder) {
   if (name.isEmpty()) return {};
   if (QDir::isAbsolutePath(name)) return QFileInfo::exists(name) ? name : QString();
-  const QString programFolder = QCoreApplication::applicationDirPath();
-  for (const QString& folder :
-       {QDir::currentPath(), programFolder, programFolder + u'/' + installedFolder}) {
+  // An installed program shows the files of its own version, whatever lies
+  // in the pupil's folder; a build tree has no such folder, so there the
+  // working folder comes first.
+  for (const QString& folder : {installedFolder, workingFolder, programFolder}) {
     const QString path = QDir(folder).filePath(name);
     if (QFileInfo(path).isFile()) return path;
   }
   return {};
 }
 
+QString locateHelpFile(const QString& name, const QString& workingFolder,
+                       const QString& programFolder) {
+  return locateProgramFile(name, installedDataFolder(programFolder), workingFolder, programFolder);
+}
+
+QString HelpViewer::resolvedPath() const {
+  return locateHelpFile(name_, QDir::currentPath(), QCoreApplication::applicationDirPath());
+}
+
 std::shared_ptr<const HelpFile> HelpViewer::file() {
   const QString path = resolvedPath();
   if (path.isEmpty()) {
-    tell(QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden, weder im Arbeitsverzeichnis "
-                        "noch im Programmverzeichnis noch in dessen ../share/paxamon.")
-             .arg(QFileInfo(name_).fileName()));
+    tell(QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden, weder in %2 noch im "
+                        "Arbeitsverzeichnis noch im Programmverzeichnis.")
+             .arg(QFileInfo(name_).fileName(),
+                  installedDataFolder(QCoreApplication::applicationDirPath())));
     return nullptr;
   }
   const QFileInfo info(path);
@@ -465,11 +481,12 @@ void HelpViewer::showKeyword(const QString& keyword) {
 }
 
 void HelpViewer::openDocument(const QString& name) {
-  const QString folder = QStringLiteral("../share/doc/paxamon");
-  const QString path = find(name, folder);
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  const QString folder = installedDocumentFolder(programFolder);
+  const QString path = locateProgramFile(name, folder, QDir::currentPath(), programFolder);
   if (path.isEmpty()) {
-    tell(QStringLiteral("Das Dokument %1 wurde nicht gefunden, weder im Arbeitsverzeichnis "
-                        "noch im Programmverzeichnis noch in dessen %2.")
+    tell(QStringLiteral("Das Dokument %1 wurde nicht gefunden, weder in %2 noch im "
+                        "Arbeitsverzeichnis noch im Programmverzeichnis.")
              .arg(name, folder));
     return;
   }

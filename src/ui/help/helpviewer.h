@@ -10,10 +10,8 @@
 // The help window is not modal: a topic list, a keyword index with a search
 // field, and the topic text. It opens beside the window that asked, where
 // the screen has room, and closes with Escape. The help file (see helpfile.h) is named
-// "Paxamon.hlp" unless set otherwise; a relative name is looked up in the
-// current working directory first, then beside the executable, then in
-// ../share/paxamon from the executable (an installed program), at every
-// request. When there is no file, or no topic for a context number, the
+// "Paxamon.hlp" unless set otherwise and looked up at every request (see
+// locateHelpFile). When there is no file, or no topic for a context number, the
 // viewer says so in a small box of its own (not modal, as the separate
 // help program's box would be).
 //
@@ -52,6 +50,25 @@ struct HelpRequest {
 
 TestHook<void(const HelpRequest&)>& helpRequestHook();
 
+// The folder of an installed program's data (its help, the examples):
+// ../share/paxamon from the program's folder, cleaned.
+QString installedDataFolder(const QString& programFolder);
+// Where an installed program's documents (the reference card) lie:
+// ../share/doc/paxamon from the program's folder, cleaned.
+QString installedDocumentFolder(const QString& programFolder);
+
+// Where the file NAME of the program is found; empty when it is nowhere. An
+// absolute name stands as it is. A relative one is looked up in
+// INSTALLEDFOLDER, then in WORKINGFOLDER, then in PROGRAMFOLDER (where a
+// build tree has its copy).
+QString locateProgramFile(const QString& name, const QString& installedFolder,
+                          const QString& workingFolder, const QString& programFolder);
+
+// Where the help file NAME is found: locateProgramFile in the installed
+// data folder first.
+QString locateHelpFile(const QString& name, const QString& workingFolder,
+                       const QString& programFolder);
+
 class HelpWindow;
 
 class HelpViewer {
@@ -88,8 +105,6 @@ class HelpViewer {
   // The file, read anew when it changed; null (after saying so) when missing.
   std::shared_ptr<const HelpFile> file();
   void tell(const QString& text);
-  // Where the program's file name is found now; empty when it is nowhere.
-  static QString find(const QString& name, const QString& installedFolder);
   HelpWindow* openWindow(std::shared_ptr<const HelpFile> file);
   static void placeBeside(HelpWindow* window, const QWidget* asking);
   QString caption() const;

@@ -114,6 +114,7 @@ QImage programIcon() {
 void initApplication() {
   restoreVariables();
   QApplication::setApplicationName(kApplicationTitle);
+  QGuiApplication::setDesktopFileName(QStringLiteral("paxamon"));  // its menu entry and icon
   // Every window of the program carries the chip.
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(programIcon())));
   QApplication::setStyle(new ClassicStyle);

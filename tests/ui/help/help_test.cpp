@@ -114,6 +114,28 @@ TEST(HelpViewer, FindsTheFileByAWindowsNameAndSaysWhatIsMissing) {
   EXPECT_TRUE(boxText().contains("Fehlt.hlp"));
 }
 
+// An installed program takes its own help over one in the pupil's folder; a
+// build tree, which has no installed data folder, takes the working folder's
+// over its own copy.
+TEST(HelpViewer, InstalledHelpFirstWorkingFolderFirstInABuildTree) {
+  QTemporaryDir root;
+  const QString bin = root.filePath("prefix/bin");
+  const QString work = root.filePath("work");
+  const auto place = [](const QString& folder) {
+    QDir().mkpath(folder);
+    QFile file(QDir(folder).filePath("Paxamon.hlp"));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    return QFileInfo(file);
+  };
+  const QFileInfo inWork = place(work);
+  const QFileInfo besideProgram = place(bin);
+  EXPECT_EQ(QFileInfo(locateHelpFile("Paxamon.hlp", work, bin)), inWork);
+  const QFileInfo installed = place(installedDataFolder(bin));
+  EXPECT_TRUE(installed.absoluteFilePath().startsWith(root.filePath("prefix/")));
+  EXPECT_EQ(QFileInfo(locateHelpFile("Paxamon.hlp", work, bin)), installed);
+  EXPECT_EQ(QFileInfo(locateHelpFile(besideProgram.absoluteFilePath(), work, bin)), besideProgram);
+}
+
 // F1 in a cell asks for "Befehl, " and the cell's first three characters:
 // for an empty cell, a number and a typo the program's help has an entry
 // that explains such a cell, or the next instruction.
