@@ -21,6 +21,7 @@ packages=(
   desktop-file-utils appstream       # checks of the desktop entry and the AppStream metainfo
   shared-mime-info xdg-utils         # the program-file type: its database and xdg-mime,
   libfile-mimeinfo-perl              # which outside a desktop session asks mimetype for a file's type
+  dos2unix                           # unix2dos, which the docs tests run as the help advises it
   "$@"
 )
 
@@ -32,7 +33,8 @@ setup: this is not a Debian system, so nothing is installed. Paxamon needs:
   to run:     the fonts Liberation Sans and Liberation Mono, and Comic Neue;
               Qt's German translations (qtbase_de.qm)
   to test:    GoogleTest and GoogleMock, Google Benchmark, Xvfb, openbox,
-              the X11 and XTest headers, tesseract with German language data;
+              the X11 and XTest headers, tesseract with German language data,
+              unix2dos (dos2unix);
               desktop-file-utils, AppStream, shared-mime-info, xdg-utils and
               File::MimeInfo (the package tests skip what is missing)
 Install them with your distribution's package manager; the build goes on
