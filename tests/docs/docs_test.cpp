@@ -151,13 +151,13 @@ class Docs : public ShellTest {
   }
 
   // A step table: a header naming the columns (the trace's names, "Zeile"
-  // for the executed cell, "Schritt" for the step's number), then one row per
+  // for the executed cell, "Nr." for the step's number), then one row per
   // step; each value stands under its column's name, an empty one for an
   // empty display.
   static void expectSteps(const std::vector<std::string>& table,
                           const std::vector<std::vector<std::string>>& trace) {
     static const std::map<std::string, int> kColumn = {
-        {"Schritt", -1}, {"PC", 0},      {"Zeile", 1},     {"IR", 2},      {"XR", 3},
+        {"Nr.", -1}, {"PC", 0},      {"Zeile", 1},     {"IR", 2},      {"XR", 3},
         {"AK", 4},       {"Zeichen", 5}, {"Steuerweg", 6}, {"Datenweg", 7}};
     const std::string& header = table[0];
     static const std::regex kName("[^ ]+");
