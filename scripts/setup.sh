@@ -25,6 +25,7 @@ packages=(
   shared-mime-info xdg-utils         # the program-file type: its database and xdg-mime,
   libfile-mimeinfo-perl              # which outside a desktop session asks mimetype for a file's type
   groff poppler-utils                # the reference card: groff sets the PDF, pdfinfo and pdftotext check it
+  dos2unix                           # unix2dos, which the docs tests run as the help advises it
   "$@"
 )
 
@@ -39,6 +40,7 @@ setup: this is not a Debian system, so nothing is installed. Paxamon needs:
   to test:    GoogleTest and GoogleMock, Google Benchmark, Xvfb, openbox,
               the X11 and XTest headers, tesseract with German language data,
               dbus-daemon, at-spi2-core and libatspi (development files);
+              unix2dos (dos2unix);
               desktop-file-utils, AppStream, shared-mime-info, xdg-utils and
               File::MimeInfo (the package tests skip what is missing, and
               on Debian also use dpkg-dev, debhelper, lintian, devscripts
