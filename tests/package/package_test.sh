@@ -26,8 +26,10 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$debian_version" ] || fail "Version: $(field Version)"
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
 [ "$(field Section)" = education ] || fail "Section: $(field Section)"
-field Maintainer | grep -q '<.*@.*>' || fail "Maintainer without address: $(field Maintainer)"
-field Description | head -1 | grep -q 'von-Neumann' || fail "Description: $(field Description)"
+grep -q '<.*@.*>' <<<"$(field Maintainer)" || fail "Maintainer without address: $(field Maintainer)"
+# Here-strings, not pipes into grep -q: under pipefail a writer cut off by
+# grep's early exit would fail the check by chance.
+[[ $(field Description) == *von-Neumann* ]] || fail "Description: $(field Description)"
 # The libraries, as dpkg-shlibdeps found them in the binaries, and the fonts
 # the program loads at run time; without Qt's German texts it runs, with
 # Qt's own buttons and dialogs in English.
@@ -84,7 +86,7 @@ for program in paxamon paxamon-run; do
   [ -n "$id" ] || fail "$program has no build ID"
   debug=$symbols/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug
   [ -f "$debug" ] || fail "no debug symbols of $program ($debug)"
-  readelf -S "$debug" | grep -q '\.debug_info' || fail "$debug holds no debugging information"
+  grep -q '\.debug_info' <<<"$(readelf -S "$debug")" || fail "$debug holds no debugging information"
 done
 
 examples=$root/usr/share/paxamon/examples
