@@ -58,6 +58,21 @@ TEST_F(Help, FromTheMenuContentsAndAPopupForTheHighlightedItem) {
   EXPECT_TRUE(desktop.showsText(popup, "Programm laden"));
   desktop.key("Escape");
   EXPECT_TRUE(waitUntil([&] { return !desktop.isMapped(popup); }));
+
+  // A long pop-up shows its topic to the last line.
+  ASSERT_NE(app.openMenu(0), 0u);
+  for (const char* key : {"Down", "Down", "Down", "F1"})
+    desktop.key(key);
+  popup = 0;
+  ASSERT_TRUE(waitUntil([&] {
+    for (WindowId w : desktop.unmanagedWindows()) {
+      if (desktop.clientRect(w).height() > 40) popup = w;
+    }
+    return popup != 0;
+  })) << "no pop-up";
+  EXPECT_TRUE(desktop.showsText(popup, "eine vorhandene Datei bleibt, wie sie war."));
+  desktop.key("Escape");
+  EXPECT_TRUE(waitUntil([&] { return !desktop.isMapped(popup); }));
 }
 
 TEST_F(Help, F1InACellItsInstructionOrTheIndexAtTheNearestEntry) {

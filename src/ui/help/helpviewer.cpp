@@ -24,6 +24,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "ui/platform/colors.h"
@@ -85,6 +86,11 @@ class HelpPopup : public QFrame {
     text->setWordWrap(true);
     text->setText(QStringLiteral("<style>%1</style>").arg(codeStyle()) + html);
     text->setFixedWidth(width);
+    // The label's own height for its width can come out a line short for
+    // long topics; the measured document, which wraps a little narrower
+    // inside its margin, is never shorter than the text.
+    measure.setTextWidth(width);
+    text->setMinimumHeight(static_cast<int>(std::ceil(measure.size().height())));
     text->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     connect(text, &QLabel::linkActivated, this, [this](const QString& link) {
       const QUrl url(link);
