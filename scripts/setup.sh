@@ -25,6 +25,7 @@ packages=(
   shared-mime-info xdg-utils         # the program-file type: its database and xdg-mime,
   libfile-mimeinfo-perl              # which outside a desktop session asks mimetype for a file's type
   groff poppler-utils                # the reference card: groff sets the PDF, pdfinfo and pdftotext check it
+  man-db                             # man, with which the package test reads the German manual pages
   dos2unix                           # unix2dos, which the docs tests run as the help advises it
   "$@"
 )

@@ -99,3 +99,21 @@ out=$(cd "$examples/aufgaben" &&
   "$root/usr/bin/paxamon-run" --check summe_bis_n.txt summe_bis_n_richtig.pax) ||
   fail "paxamon-run --check: $out"
 [ "$out" = "summe_bis_n_richtig.pax: bestanden 5 von 5" ] || fail "paxamon-run --check: $out"
+out=$("$root/usr/bin/paxamon-run" --version) || fail "paxamon-run --version: status $?"
+[ "$out" = "paxamon-run (Paxamon) $version" ] || fail "paxamon-run --version: $out"
+
+# What a German school reads: the German manual pages as man shows them,
+# the reference card as one printable page, the teachers' guide.
+need man man-db
+need pdfinfo poppler-utils
+for page in 'paxamon:für den Unterricht' 'paxamon-run:einer Schülerin'; do
+  out=$(MANPATH=$root/usr/share/man LC_ALL=C.UTF-8 MANWIDTH=80 man -L de "${page%%:*}" 2>&1) ||
+    fail "man -L de ${page%%:*}: $out"
+  out=$(tr -s ' \n' '  ' <<<"$out")  # one line, whatever man's justification did
+  [[ $out == *BESCHREIBUNG* && $out == *"${page#*:}"* ]] ||
+    fail "man -L de ${page%%:*} is not the German page with its umlauts: $out"
+done
+pages=$(pdfinfo "$root/usr/share/doc/paxamon/Kurzreferenz.pdf" | awk '/^Pages:/ { print $2 }')
+[ "$pages" = 1 ] || fail "the reference card has ${pages:-no} pages"
+[[ $(head -1 "$root/usr/share/doc/paxamon/Lehrkraefte.md") == *"Anleitung für Lehrkräfte" ]] ||
+  fail "the teachers' guide does not begin with its title"
