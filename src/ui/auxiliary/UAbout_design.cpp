@@ -102,7 +102,7 @@ void TAbout::createControls() {
 
   ArtLabel1 = new TArtLabel(Panel1);
   ArtLabel1->setGeometry(70, 56, 148, 27);
-  ArtLabel1->setCaption(QStringLiteral("Version 1.01"));
+  ArtLabel1->setCaption(QStringLiteral("Version " PAXAMON_VERSION));
   ArtLabel1->setArtStyle({asShadow, asGradient});
   ArtLabel1->setFont(makeFont(QStringLiteral("Courier New"), 20, {.bold = true, .italic = true}));
   ArtLabel1->setFontColor(clBlack);

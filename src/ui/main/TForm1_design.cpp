@@ -147,7 +147,7 @@ void TForm1::createControls() {
   Label8->setGeometry(280, 1, 135, 12);
   Label8->setCaption(QStringLiteral("© 2000 Paxamon-Werkstatt"));
   Label7->setGeometry(280, 12, 135, 11);
-  Label7->setCaption(QStringLiteral("Version 1.01"));
+  Label7->setCaption(QStringLiteral("Version " PAXAMON_VERSION));
 
   const QFont registerFont = makeFont("MS Sans Serif", 11);
   GroupBox2 = groupBox(Client, QStringLiteral(" Steuerwerk "), QRect(8, 40, 113, 89));
