@@ -11,6 +11,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace paxamon {
 
@@ -19,6 +22,15 @@ namespace fs = std::filesystem;
 inline std::string slurp(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The lines of a text, without their line feeds.
+inline std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> result;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    result.push_back(line);
+  return result;
 }
 
 struct Result {

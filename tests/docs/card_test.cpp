@@ -20,14 +20,6 @@ namespace {
 
 const fs::path kCard = PAXAMON_CARD_PDF;
 
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    result.push_back(line);
-  return result;
-}
-
 class Card : public ShellTest {
  protected:
   // The card's text with its layout kept, one printed line per line.

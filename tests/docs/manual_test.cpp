@@ -74,14 +74,6 @@ std::vector<std::string> fields(const std::string& line) {
   }
 }
 
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    result.push_back(line);
-  return result;
-}
-
 // A configured page, split into its sections.
 struct Page {
   std::string name;  // for messages: de/man1/paxamon-run.1

@@ -48,13 +48,20 @@ TEST_F(Help, FromTheMenuContentsAndAPopupForTheHighlightedItem) {
   desktop.key("Down");
   desktop.key("Down");
   desktop.key("F1");
-  WindowId popup = 0;
-  ASSERT_TRUE(waitUntil([&] {
-    for (WindowId w : desktop.unmanagedWindows()) {
-      if (desktop.clientRect(w).height() > 40) popup = w;
-    }
-    return popup != 0;
-  })) << "no pop-up";
+  // The pop-up is the one window the window manager does not manage that
+  // is taller than a menu item.
+  const auto waitForPopup = [&] {
+    WindowId found = 0;
+    waitUntil([&] {
+      for (WindowId w : desktop.unmanagedWindows()) {
+        if (desktop.clientRect(w).height() > 40) found = w;
+      }
+      return found != 0;
+    });
+    return found;
+  };
+  WindowId popup = waitForPopup();
+  ASSERT_NE(popup, 0u) << "no pop-up";
   EXPECT_TRUE(desktop.showsText(popup, "Programm laden"));
   desktop.key("Escape");
   EXPECT_TRUE(waitUntil([&] { return !desktop.isMapped(popup); }));
@@ -63,13 +70,8 @@ TEST_F(Help, FromTheMenuContentsAndAPopupForTheHighlightedItem) {
   ASSERT_NE(app.openMenu(0), 0u);
   for (const char* key : {"Down", "Down", "Down", "F1"})
     desktop.key(key);
-  popup = 0;
-  ASSERT_TRUE(waitUntil([&] {
-    for (WindowId w : desktop.unmanagedWindows()) {
-      if (desktop.clientRect(w).height() > 40) popup = w;
-    }
-    return popup != 0;
-  })) << "no pop-up";
+  popup = waitForPopup();
+  ASSERT_NE(popup, 0u) << "no pop-up";
   EXPECT_TRUE(desktop.showsText(popup, "eine vorhandene Datei bleibt, wie sie war."));
   desktop.key("Escape");
   EXPECT_TRUE(waitUntil([&] { return !desktop.isMapped(popup); }));
