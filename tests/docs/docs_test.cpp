@@ -159,7 +159,7 @@ class Docs : public SessionTest {
                           const std::vector<std::vector<std::string>>& trace) {
     static const std::map<std::string, int> kColumn = {
         {"Nr.", -1}, {"PC", 0},      {"Zeile", 1},     {"IR", 2},      {"XR", 3},
-        {"AK", 4},       {"Zeichen", 5}, {"Steuerweg", 6}, {"Datenweg", 7}};
+        {"AK", 4},   {"Zeichen", 5}, {"Steuerweg", 6}, {"Datenweg", 7}};
     const std::string& header = table[0];
     static const std::regex kName("[^ ]+");
     std::vector<std::pair<std::size_t, int>> columns;  // start, trace field
