@@ -41,12 +41,12 @@ QToolButton* toolButton(QWidget* parent, int left, const QString& hint, const QI
   return b;
 }
 
-// A register field, named for assistive technology as its label, with
+// A register field, named for assistive technology by its label, with
 // the register's full name as the description.
-TEdit* registerField(QWidget* parent, int top, bool upperCase, const QString& name,
+TEdit* registerField(QWidget* parent, int top, bool upperCase, const TLabel* label,
                      const QString& description) {
   auto* e = new TEdit(parent);
-  e->setAccessibleName(name);
+  e->setAccessibleName(label->Caption());
   e->setAccessibleDescription(description);
   e->setGeometry(32, top, 70, 21);
   e->setFont(makeFont("Courier", 11));
@@ -152,15 +152,15 @@ void TForm1::createControls() {
   const QFont registerFont = makeFont("MS Sans Serif", 11);
   GroupBox2 = groupBox(Client, QStringLiteral(" Steuerwerk "), QRect(8, 40, 113, 89));
   Label1 = createLabel(GroupBox2, QStringLiteral("IR"), 12, 26, registerFont, clLime);
-  EIR = registerField(GroupBox2, 24, true, QStringLiteral("IR"), QStringLiteral("Befehlsregister"));
+  EIR = registerField(GroupBox2, 24, true, Label1, QStringLiteral("Befehlsregister"));
   Label2 = createLabel(GroupBox2, QStringLiteral("PC"), 12, 58, registerFont, clLime);
-  EPC = registerField(GroupBox2, 56, true, QStringLiteral("PC"), QStringLiteral("Schrittzähler"));
+  EPC = registerField(GroupBox2, 56, true, Label2, QStringLiteral("Schrittzähler"));
 
   GroupBox3 = groupBox(Client, QStringLiteral(" Rechenwerk "), QRect(8, 264, 113, 89));
   Label3 = createLabel(GroupBox3, QStringLiteral("XR"), 12, 26, registerFont, clLime);
-  EXR = registerField(GroupBox3, 24, false, QStringLiteral("XR"), QStringLiteral("Indexregister"));
+  EXR = registerField(GroupBox3, 24, false, Label3, QStringLiteral("Indexregister"));
   Label4 = createLabel(GroupBox3, QStringLiteral("AK"), 12, 58, registerFont, clLime);
-  EAK = registerField(GroupBox3, 56, false, QStringLiteral("AK"), QStringLiteral("Akkumulator"));
+  EAK = registerField(GroupBox3, 56, false, Label4, QStringLiteral("Akkumulator"));
 
   GroupBox1 = groupBox(Client, QStringLiteral(" Hauptspeicher "), QRect(176, 40, 235, 313));
   const QFont addressFont = makeFont("Courier New", 15);

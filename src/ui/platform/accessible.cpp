@@ -175,15 +175,18 @@ class GridAccessible : public ControlAccessible {
 void registerAccessible(const char* className, AccessibleMaker maker) {
   static const bool installed = (QAccessible::installFactory(factory), true);
   Q_UNUSED(installed);
-  const QString name = QString::fromLatin1(className);
-  if (!makers().contains(name)) makers().insert(name, maker);
+  makers().insert(QString::fromLatin1(className), maker);
 }
 
 void registerPlatformAccessibles() {
-  registerAccessibleFor<TLabel, LabelAccessible>();
-  registerAccessibleFor<TEdit, EditAccessible>();
-  registerAccessibleFor<TGroupBox, GroupBoxAccessible>();
-  registerAccessibleFor<TStringGrid, GridAccessible>();
+  static const bool registered = [] {
+    registerAccessibleFor<TLabel, LabelAccessible>();
+    registerAccessibleFor<TEdit, EditAccessible>();
+    registerAccessibleFor<TGroupBox, GroupBoxAccessible>();
+    registerAccessibleFor<TStringGrid, GridAccessible>();
+    return true;
+  }();
+  Q_UNUSED(registered);
 }
 
 QString spokenCaption(const QString& caption) {

@@ -15,22 +15,26 @@ class QWidget;
 namespace paxamon {
 
 // The interface for objects of the class named className (its meta-object
-// name) and of classes derived from it; registering again does nothing.
-// maker may decline an object (nullptr); Qt then asks for its base class.
+// name) and of classes derived from it. maker may decline an object
+// (nullptr); Qt then asks for its base class.
 using AccessibleMaker = QAccessibleInterface* (*)(QObject* object);
 void registerAccessible(const char* className, AccessibleMaker maker);
 
-// The same for Control, whose interface is an Interface(Control*).
+// The same for Control, whose interface is an Interface(Control*); done
+// once, however often the controls' constructors ask.
 template <class Control, class Interface>
 void registerAccessibleFor() {
-  registerAccessible(Control::staticMetaObject.className(),
-                     [](QObject* object) -> QAccessibleInterface* {
-                       return new Interface(static_cast<Control*>(object));
-                     });
+  static const bool registered =
+      (registerAccessible(Control::staticMetaObject.className(),
+                          [](QObject* object) -> QAccessibleInterface* {
+                            return new Interface(static_cast<Control*>(object));
+                          }),
+       true);
+  Q_UNUSED(registered);
 }
 
 // Registers the interfaces of this layer's controls (done by their
-// constructors).
+// constructors, once).
 void registerPlatformAccessibles();
 
 // A caption as read aloud: "&x" as x, "&&" as "&", blanks at either end

@@ -64,12 +64,14 @@ TLabel::TLabel(QWidget* parent) : TGraphicControl(parent) {
 }
 
 void TLabel::setCaption(const QString& caption) {
-  const QString old = caption_;
+  const QString old = caption_;  // shared, not copied
   if (!storeIfChanged(caption_, caption)) return;
   adjustSize();
   update();
-  notifyNameChanged(this);
-  notifyTextChanged(this, spokenCaption(old), spokenCaption(caption_));
+  if (QAccessible::isActive()) {
+    notifyNameChanged(this);
+    notifyTextChanged(this, spokenCaption(old), spokenCaption(caption_));
+  }
 }
 
 void TLabel::setColor(TColor color) {
@@ -239,17 +241,18 @@ TEdit::TEdit(QWidget* parent) : QWidget(parent) {
 }
 
 void TEdit::setText(const QString& text) {
-  const QString old = shownText();
+  const QString old = text_;  // shared, not copied
   if (!storeIfChanged(text_, text)) return;
   update();
-  notifyTextChanged(this, old, shownText());
+  if (QAccessible::isActive())
+    notifyTextChanged(this, upperCase_ ? old.toUpper() : old, shownText());
 }
 
 void TEdit::setUpperCase(bool upper) {
-  const QString old = shownText();
   if (!storeIfChanged(upperCase_, upper)) return;
   update();
-  notifyTextChanged(this, old, shownText());
+  if (QAccessible::isActive())
+    notifyTextChanged(this, upper ? text_ : text_.toUpper(), shownText());
 }
 
 void TEdit::setFontColor(TColor color) {
